@@ -1,0 +1,17 @@
+# Writes OUT: a C++ source defining vexlo::EmbeddedFile() over the files NAMES (|-separated,
+# relative to BASE). Runs at build time so that edits to the data rebuild the program.
+string(REPLACE "|" ";" names "${NAMES}")
+set(body "// Generated from data files; do not edit.\n#include \"core/embedded_files.h\"\n\nnamespace vexlo {\nnamespace {\n")
+set(table "")
+set(i 0)
+foreach(name IN LISTS names)
+  file(READ ${BASE}/${name} content)
+  string(REPLACE "\r" "" content "${content}")
+  string(APPEND body "constexpr char kFile${i}[] = R\"VXDATA(${content})VXDATA\";\n")
+  string(APPEND table "    {\"${name}\", std::string_view(kFile${i}, sizeof(kFile${i}) - 1)},\n")
+  math(EXPR i "${i} + 1")
+endforeach()
+string(APPEND body "}  // namespace\n\nstd::span<const EmbeddedEntry> EmbeddedFiles() {\n  static constexpr EmbeddedEntry kTable[] = {\n${table}    {\"\", \"\"}};\n  return {kTable, sizeof(kTable) / sizeof(kTable[0]) - 1};\n}\n\n}  // namespace vexlo\n")
+file(WRITE ${OUT}.tmp "${body}")
+file(COPY_FILE ${OUT}.tmp ${OUT} ONLY_IF_DIFFERENT)
+file(REMOVE ${OUT}.tmp)
