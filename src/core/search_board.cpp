@@ -1,0 +1,226 @@
+#include "core/search_board.h"
+
+#include <bit>
+
+namespace vexlo::search {
+namespace {
+
+struct Tables {
+  std::uint8_t peers[81][20];
+  std::uint8_t unitsOf[81][3];  // row, column, box unit of a cell
+  std::uint8_t units[27][9];
+};
+
+constexpr Tables MakeTables() {
+  Tables t{};
+  for (int i = 0; i < 9; ++i) {
+    for (int j = 0; j < 9; ++j) {
+      t.units[i][j] = static_cast<std::uint8_t>(9 * i + j);
+      t.units[9 + i][j] = static_cast<std::uint8_t>(9 * j + i);
+      t.units[18 + i][j] = static_cast<std::uint8_t>(9 * (3 * (i / 3) + j / 3) + 3 * (i % 3) + j % 3);
+    }
+  }
+  for (int a = 0; a < 81; ++a) {
+    const int ra = a / 9, ca = a % 9, ba = 3 * (ra / 3) + ca / 3;
+    t.unitsOf[a][0] = static_cast<std::uint8_t>(ra);
+    t.unitsOf[a][1] = static_cast<std::uint8_t>(9 + ca);
+    t.unitsOf[a][2] = static_cast<std::uint8_t>(18 + ba);
+    int n = 0;
+    for (int b = 0; b < 81; ++b) {
+      const int rb = b / 9, cb = b % 9, bb = 3 * (rb / 3) + cb / 3;
+      if (a != b && (ra == rb || ca == cb || ba == bb)) t.peers[a][n++] = static_cast<std::uint8_t>(b);
+    }
+  }
+  return t;
+}
+
+constexpr Tables kTables = MakeTables();
+
+}  // namespace
+
+int DigitOfBit(Mask bit) { return std::countr_zero(static_cast<unsigned>(bit)) + 1; }
+
+void Board::Reset() {
+  cand.fill(kAllDigits);
+  placed.fill(0);
+  open[0] = ~std::uint64_t{0};
+  open[1] = (std::uint64_t{1} << 17) - 1;
+  remaining = 81;
+}
+
+bool Board::Place(int cell, Mask bit) {
+  // Pending placements; a cell enters at most once as a naked single, plus the first one.
+  std::uint8_t cells[84];
+  Mask bits[84];
+  int top = 0;
+  cells[top] = static_cast<std::uint8_t>(cell);
+  bits[top++] = bit;
+  while (top > 0) {
+    --top;
+    const int c = cells[top];
+    const Mask b = bits[top];
+    if (!IsOpen(c)) {
+      if (cand[c] != b) return false;
+      continue;
+    }
+    const std::uint8_t* u = kTables.unitsOf[c];
+    if (((placed[u[0]] | placed[u[1]] | placed[u[2]]) & b) || !(cand[c] & b)) return false;
+    placed[u[0]] |= b;
+    placed[u[1]] |= b;
+    placed[u[2]] |= b;
+    cand[c] = b;
+    open[c >> 6] &= ~(std::uint64_t{1} << (c & 63));
+    --remaining;
+    for (std::uint8_t p : kTables.peers[c]) {
+      const Mask m = cand[p];
+      if (!(m & b)) continue;
+      const Mask left = static_cast<Mask>(m & ~b);
+      if (left == 0 || !IsOpen(p)) return false;
+      cand[p] = left;
+      if ((left & (left - 1)) == 0) {
+        cells[top] = p;
+        bits[top++] = left;
+      }
+    }
+  }
+  return true;
+}
+
+bool Board::Restrict(int cell, Mask mask) {
+  const Mask left = static_cast<Mask>(cand[cell] & mask);
+  if (left == 0) return false;
+  if ((left & (left - 1)) == 0) return Place(cell, left);
+  cand[cell] = left;
+  return true;
+}
+
+bool Board::Propagate() {
+  bool changed = true;
+  while (changed && remaining > 0) {
+    changed = false;
+    for (int u = 0; u < 27; ++u) {
+      const std::uint8_t* cells = kTables.units[u];
+      Mask once = 0, twice = 0;
+      for (int i = 0; i < 9; ++i) {
+        const Mask m = cand[cells[i]];
+        twice |= once & m;
+        once |= m;
+      }
+      if (once != kAllDigits) return false;
+      Mask hidden = static_cast<Mask>(once & ~twice & ~placed[u]);
+      while (hidden) {
+        const Mask b = static_cast<Mask>(hidden & -hidden);
+        hidden ^= b;
+        int where = -1;
+        for (int i = 0; i < 9; ++i) {
+          if (cand[cells[i]] & b) where = cells[i];
+        }
+        if (where < 0 || !Place(where, b)) return false;
+        changed = true;
+      }
+    }
+  }
+  return true;
+}
+
+bool Board::Load(std::string_view givens) {
+  Reset();
+  for (int i = 0; i < 81 && i < static_cast<int>(givens.size()); ++i) {
+    const char ch = givens[i];
+    if (ch < '1' || ch > '9') continue;
+    const Mask b = BitOf(ch - '0');
+    if (!IsOpen(i) ? cand[i] != b : !Place(i, b)) return false;
+  }
+  return Propagate();
+}
+
+std::string Board::Text() const {
+  std::string out(81, '0');
+  for (int i = 0; i < 81; ++i) {
+    if (!IsOpen(i)) out[i] = static_cast<char>('0' + DigitOfBit(cand[i]));
+  }
+  return out;
+}
+
+namespace {
+
+struct Counter {
+  int limit;
+  int found = 0;
+  Board* first;
+};
+
+// The open cell with the fewest candidates.
+int BestCell(const Board& b) {
+  int best = -1, bestCount = 10;
+  for (int w = 0; w < 2; ++w) {
+    std::uint64_t bits = b.open[w];
+    while (bits) {
+      const int cell = 64 * w + std::countr_zero(bits);
+      bits &= bits - 1;
+      const int n = std::popcount(static_cast<unsigned>(b.cand[cell]));
+      if (n < bestCount) {
+        best = cell;
+        bestCount = n;
+        if (n <= 2) return best;
+      }
+    }
+  }
+  return best;
+}
+
+void Count(Board& b, Counter& counter) {
+  if (b.remaining == 0) {
+    if (counter.found++ == 0 && counter.first) *counter.first = b;
+    return;
+  }
+  const int cell = BestCell(b);
+  Mask rest = b.cand[cell];
+  while (rest) {
+    const Mask bit = static_cast<Mask>(rest & -rest);
+    rest ^= bit;
+    if (rest == 0) {
+      // Last candidate: no need to keep the board.
+      if (b.Place(cell, bit) && b.Propagate()) Count(b, counter);
+      return;
+    }
+    Board next = b;
+    if (next.Place(cell, bit) && next.Propagate()) Count(next, counter);
+    if (counter.found >= counter.limit) return;
+  }
+}
+
+}  // namespace
+
+int CountSolutions(const Board& board, int limit, Board* first) {
+  Counter counter{limit, 0, first};
+  Board work = board;
+  Count(work, counter);
+  return counter.found;
+}
+
+Board ExtremeSolution(const Board& board, const Board& witness, Extreme order) {
+  Board state = board;
+  Board best = witness;
+  for (int step = 0; step < 81; ++step) {
+    const int cell = order.reverseCells ? 80 - step : step;
+    if (!state.IsOpen(cell)) continue;
+    for (;;) {
+      // Candidates that come before the witness's digit in the wanted order.
+      const Mask have = best.cand[cell];
+      const Mask before =
+          order.largestDigit ? static_cast<Mask>(kAllDigits & ~((have << 1) - 1)) : static_cast<Mask>(have - 1);
+      if (!(state.cand[cell] & before)) break;
+      Board trial = state;
+      Board found;
+      if (!trial.Restrict(cell, before) || !trial.Propagate() || CountSolutions(trial, 1, &found) == 0) break;
+      best = found;
+    }
+    // `best` extends `state`, so this cannot fail.
+    state.Place(cell, best.cand[cell]);
+    state.Propagate();
+  }
+  return best;
+}
+
+}  // namespace vexlo::search
