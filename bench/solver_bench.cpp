@@ -1,0 +1,108 @@
+// Solve and CheckUniqueness per puzzle over every public set. Each benchmark times every
+// puzzle of its set once per iteration and reports, per puzzle, the median and the mean,
+// and the slowest single puzzle (re-timed a few times, so a preempted call does not count).
+//   solver_bench --benchmark_counters_tabular=true
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <chrono>
+#include <fstream>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "core/solver.h"
+
+namespace {
+
+const char* const kSets[] = {"17_clue.txt",          "magictour_top1465.txt",
+                             "forum_hardest_1905_11plus.txt", "forum_hardest_1106.txt",
+                             "serg_benchmark.txt",   "pathological_nosolution.txt"};
+
+const std::vector<std::string>& Puzzles(const std::string& name) {
+  static std::vector<std::vector<std::string>> cache(std::size(kSets));
+  const std::size_t index = std::find(std::begin(kSets), std::end(kSets), name) - std::begin(kSets);
+  std::vector<std::string>& list = cache[index];
+  if (list.empty()) {
+    std::ifstream in(std::string(VEXLO_PUZZLE_DIR) + "/" + name);
+    for (std::string line; std::getline(in, line);) {
+      if (line.size() >= 81) list.push_back(line.substr(0, 81));
+    }
+  }
+  return list;
+}
+
+double Micros(const std::function<void()>& call) {
+  const auto start = std::chrono::steady_clock::now();
+  call();
+  return std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - start).count();
+}
+
+void TimeSet(benchmark::State& state, const std::string& set,
+             const std::function<void(const std::string&)>& run) {
+  const std::vector<std::string>& puzzles = Puzzles(set);
+  if (puzzles.empty()) {
+    state.SkipWithError("puzzle set not found");
+    return;
+  }
+  std::vector<double> times(puzzles.size());
+  for (auto _ : state) {
+    for (std::size_t i = 0; i < puzzles.size(); ++i) {
+      times[i] = Micros([&] { run(puzzles[i]); });
+    }
+  }
+  // Re-time the slowest few: the least of five runs is the puzzle's own cost.
+  std::vector<std::size_t> order(puzzles.size());
+  for (std::size_t i = 0; i < order.size(); ++i) order[i] = i;
+  const std::size_t top = std::min<std::size_t>(10, order.size());
+  std::partial_sort(order.begin(), order.begin() + top, order.end(),
+                    [&](std::size_t a, std::size_t b) { return times[a] > times[b]; });
+  double slowest = 0;
+  std::size_t slowestLine = 0;
+  for (std::size_t k = 0; k < top; ++k) {
+    double best = times[order[k]];
+    for (int rep = 0; rep < 5; ++rep) best = std::min(best, Micros([&] { run(puzzles[order[k]]); }));
+    if (best > slowest) {
+      slowest = best;
+      slowestLine = order[k] + 1;
+    }
+  }
+  std::vector<double> sorted = times;
+  std::nth_element(sorted.begin(), sorted.begin() + sorted.size() / 2, sorted.end());
+  double sum = 0;
+  for (double t : times) sum += t;
+  state.counters["puzzles"] = static_cast<double>(puzzles.size());
+  state.counters["median_us"] = sorted[sorted.size() / 2];
+  state.counters["mean_us"] = sum / static_cast<double>(times.size());
+  state.counters["slowest_us"] = slowest;
+  state.counters["slowest_line"] = static_cast<double>(slowestLine);
+}
+
+void BM_CheckUniqueness(benchmark::State& state, const char* set) {
+  TimeSet(state, set, [](const std::string& p) {
+    benchmark::DoNotOptimize(vexlo::CheckUniqueness(p, vexlo::UniquenessCaller::MainWindow));
+  });
+}
+
+void BM_Solve(benchmark::State& state, const char* set) {
+  TimeSet(state, set, [](const std::string& p) { benchmark::DoNotOptimize(vexlo::Solve(p)); });
+}
+
+int RegisterAll() {
+  for (const char* set : kSets) {
+    const std::string name(set);
+    benchmark::RegisterBenchmark(("CheckUniqueness/" + name).c_str(), BM_CheckUniqueness, set)
+        ->Iterations(1)
+        ->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark(("Solve/" + name).c_str(), BM_Solve, set)
+        ->Iterations(1)
+        ->Unit(benchmark::kMillisecond);
+  }
+  return 0;
+}
+
+const int registered = RegisterAll();
+
+}  // namespace
+
+BENCHMARK_MAIN();
