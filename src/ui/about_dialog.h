@@ -1,0 +1,35 @@
+#pragma once
+// The About box: the program's name and version, a line on what it is, and "Close". Its texts
+// come from the active language table when it is created, like every dialog's.
+
+#include <QDialog>
+#include <string_view>
+
+#include "settings/language_table.h"
+
+class QLabel;
+class QPushButton;
+
+namespace vexlo::ui {
+
+inline constexpr std::string_view kProgramVersion = "5.0";
+
+class Tfrm_about : public QDialog {
+  Q_OBJECT
+
+ public:
+  explicit Tfrm_about(const LanguageTable& table, QWidget* parent = nullptr);
+
+  // Title, name, description and button caption from the table; an empty value is applied too.
+  void ApplyTexts(const LanguageTable& table);
+
+ private:
+  QLabel* lbl1 = nullptr;        // program name
+  QLabel* lblversion = nullptr;  // version number, the same in every language
+  QLabel* lbl2 = nullptr;        // what the program is
+  QPushButton* Button1 = nullptr;
+};
+
+using AboutDialog = Tfrm_about;
+
+}  // namespace vexlo::ui
