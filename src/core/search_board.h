@@ -22,6 +22,7 @@ struct Board {
   std::array<Mask, 27> placed;  // digits placed in each unit
   std::uint64_t open[2];        // open cells: bits 0..63 and 64..80
   int remaining;                // number of open cells
+  std::uint32_t dirty;          // units whose cells changed since their last hidden-single scan
 
   bool IsOpen(int cell) const { return (open[cell >> 6] >> (cell & 63)) & 1; }
 
@@ -32,13 +33,20 @@ struct Board {
   bool Place(int cell, Mask bit);
   // Keeps only the candidates in `mask` of an open cell, placing a lone survivor.
   bool Restrict(int cell, Mask mask);
-  // Hidden singles in all 27 units until nothing changes; false on a contradiction.
+  // Hidden singles in all 27 units and locked candidates (a digit confined to one row or
+  // column inside a box, or to one box inside a row or column) until nothing changes;
+  // false on a contradiction.
   bool Propagate();
   // Loads "1".."9" givens (other characters empty) and propagates. False when the givens
   // contradict each other or propagation finds no way on.
   bool Load(std::string_view givens);
 
   std::string Text() const;  // digits, "0" for open cells
+
+ private:
+  bool HiddenSingles();
+  bool LockedCandidates(bool& changed);
+  bool Eliminate(int cell, Mask digits);
 };
 
 // Counts the solutions of a propagated board up to `limit`; the first one found goes to
