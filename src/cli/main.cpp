@@ -1,17 +1,16 @@
 // vexlo-cli: the engine on the command line.
-#include <iostream>
-#include <string_view>
+#include <string>
+#include <vector>
 
-namespace {
-
-int Usage() {
-  std::cerr << "usage: vexlo-cli solve|check [--create]|rate|hints|import|copy|print|bank ... [FILE]\n";
-  return 2;
-}
-
-}  // namespace
+#include "cli/commands.h"
 
 int main(int argc, char* argv[]) {
+  using namespace vexlo::cli;
   if (argc < 2) return Usage();
+  const std::string name = argv[1];
+  const std::vector<std::string> args(argv + 2, argv + argc);
+  for (const Command& command : Commands()) {
+    if (command.name == name) return command.run(args);
+  }
   return Usage();
 }
