@@ -50,8 +50,7 @@ std::string DialogControlKey(std::string_view dialog, std::string_view control) 
 }
 
 std::string RadioItemKey(std::string_view dialog, std::string_view group, std::size_t index) {
-  return std::string(dialog) + "." + std::string(group) + ".items[" + std::to_string(index) +
-         "]";
+  return std::string(dialog) + "." + std::string(group) + ".items[" + std::to_string(index) + "]";
 }
 
 }  // namespace vexlo

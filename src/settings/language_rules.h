@@ -15,18 +15,18 @@ namespace vexlo {
 // The passes over the main window's controls, in the order they run; each looks at the
 // controls of one kind.
 enum class TextPass {
-  MenuItems,      // caption, trimmed; an empty value keeps the caption (separators keep "-")
-  GroupBoxes,     // caption, also when empty
-  ToolButtons,    // caption, also when empty (the tool bars show images)
-  RadioButtons,   // caption, also when empty
-  CheckBoxes,     // caption, also when empty
-  SpeedButtons,   // caption untrimmed; an empty value keeps the caption
-  Hints,          // hint of every control, also when empty
+  MenuItems,     // caption, trimmed; an empty value keeps the caption (separators keep "-")
+  GroupBoxes,    // caption, also when empty
+  ToolButtons,   // caption, also when empty (the tool bars show images)
+  RadioButtons,  // caption, also when empty
+  CheckBoxes,    // caption, also when empty
+  SpeedButtons,  // caption untrimmed; an empty value keeps the caption
+  Hints,         // hint of every control, also when empty
 };
 
 inline constexpr std::array<TextPass, 7> kTextPasses = {
-    TextPass::MenuItems,    TextPass::GroupBoxes, TextPass::ToolButtons, TextPass::RadioButtons,
-    TextPass::CheckBoxes,   TextPass::SpeedButtons, TextPass::Hints};
+    TextPass::MenuItems,  TextPass::GroupBoxes,   TextPass::ToolButtons, TextPass::RadioButtons,
+    TextPass::CheckBoxes, TextPass::SpeedButtons, TextPass::Hints};
 
 std::string CaptionKey(std::string_view name);  // name + ".caption"
 std::string HintKey(std::string_view name);     // name + ".hint"
@@ -52,10 +52,12 @@ inline constexpr std::array<std::string_view, 4> kRevealedLinkItems = {"mnc1", "
 inline constexpr std::string_view kLinkLabelName = "lbl1";
 inline constexpr std::string_view kLinkLabelText = "Vexlo";
 
-// Keys of a dialog's texts; `dialog` is the window name without its leading "T" ("frmsave").
-std::string DialogTitleKey(std::string_view dialog);                            // frmsave.caption
-std::string DialogControlKey(std::string_view dialog, std::string_view control);  // ...Button1.caption
-std::string RadioItemKey(std::string_view dialog, std::string_view group,
-                         std::size_t index);                                    // ...items[5]
+// Keys of a dialog's texts; `dialog` is the window name without its leading "T".
+// DialogTitleKey("frmsave") is "frmsave.caption", DialogControlKey("frmsave", "Button1") is
+// "frmsave.Button1.caption", RadioItemKey("frmsave", "RadioGroup1", 5) is
+// "frmsave.RadioGroup1.items[5]".
+std::string DialogTitleKey(std::string_view dialog);
+std::string DialogControlKey(std::string_view dialog, std::string_view control);
+std::string RadioItemKey(std::string_view dialog, std::string_view group, std::size_t index);
 
 }  // namespace vexlo

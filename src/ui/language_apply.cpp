@@ -77,7 +77,8 @@ void SetCaption(QObject* object, TextPass pass, const QString& caption) {
   SetControlText(object, caption);
   if (pass != TextPass::MenuItems) return;
   // A menu item drawn as a line has the caption "-", whatever it was before.
-  if (auto* action = qobject_cast<QAction*>(object); action != nullptr && action->menu() == nullptr) {
+  if (auto* action = qobject_cast<QAction*>(object);
+      action != nullptr && action->menu() == nullptr) {
     action->setSeparator(IsSeparatorCaption(caption.toStdString()));
   }
 }
@@ -98,7 +99,8 @@ void SetItemTexts(QObject* group, const LanguageTable& table, std::string_view d
     return ToQString(table.LangText(RadioItemKey(dialog, name, index)));
   };
   if (auto* combo = qobject_cast<QComboBox*>(group)) {
-    for (int i = 0; i < combo->count(); ++i) combo->setItemText(i, item(static_cast<std::size_t>(i)));
+    for (int i = 0; i < combo->count(); ++i)
+      combo->setItemText(i, item(static_cast<std::size_t>(i)));
     return;
   }
   std::size_t index = 0;
@@ -127,7 +129,8 @@ bool SetControlText(QObject* control, const QString& text) {
     button->setText(text);
   } else if (auto* label = qobject_cast<QLabel*>(control)) {
     label->setText(text);
-  } else if (auto* widget = qobject_cast<QWidget*>(control); widget != nullptr && widget->isWindow()) {
+  } else if (auto* widget = qobject_cast<QWidget*>(control);
+             widget != nullptr && widget->isWindow()) {
     widget->setWindowTitle(text);
   } else {
     return false;

@@ -19,17 +19,24 @@ constexpr int kPointSize = 9;
 
 // Best first. Japanese text looks right only in a Japanese cut of the shared ideographs.
 QStringList PreferredFamilies() {
-  const QStringList chinese = {
-      QStringLiteral("Noto Sans CJK SC"),     QStringLiteral("Noto Serif CJK SC"),
-      QStringLiteral("Source Han Sans SC"),   QStringLiteral("Source Han Sans CN"),
-      QStringLiteral("Microsoft YaHei"),      QStringLiteral("PingFang SC"),
-      QStringLiteral("WenQuanYi Micro Hei"),  QStringLiteral("WenQuanYi Zen Hei"),
-      QStringLiteral("宋体"),                 QStringLiteral("SimSun"),
-      QStringLiteral("Droid Sans Fallback")};
+  const QStringList chinese = {QStringLiteral("Noto Sans CJK SC"),
+                               QStringLiteral("Noto Serif CJK SC"),
+                               QStringLiteral("Source Han Sans SC"),
+                               QStringLiteral("Source Han Sans CN"),
+                               QStringLiteral("Microsoft YaHei"),
+                               QStringLiteral("PingFang SC"),
+                               QStringLiteral("WenQuanYi Micro Hei"),
+                               QStringLiteral("WenQuanYi Zen Hei"),
+                               QStringLiteral("宋体"),
+                               QStringLiteral("SimSun"),
+                               QStringLiteral("Droid Sans Fallback")};
   if (QLocale().language() != QLocale::Japanese) return chinese;
-  return QStringList{QStringLiteral("Noto Sans CJK JP"), QStringLiteral("Noto Serif CJK JP"),
-                     QStringLiteral("Source Han Sans JP"), QStringLiteral("Yu Gothic UI"),
-                     QStringLiteral("Meiryo"), QStringLiteral("Hiragino Sans")} +
+  return QStringList{QStringLiteral("Noto Sans CJK JP"),
+                     QStringLiteral("Noto Serif CJK JP"),
+                     QStringLiteral("Source Han Sans JP"),
+                     QStringLiteral("Yu Gothic UI"),
+                     QStringLiteral("Meiryo"),
+                     QStringLiteral("Hiragino Sans")} +
          chinese;
 }
 

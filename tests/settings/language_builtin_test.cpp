@@ -83,6 +83,12 @@ TEST(BuiltInTablesTest, EnglishTextsOtherPartsRelyOn) {
   EXPECT_EQ(en.LangText("n18.caption"), "-");
   EXPECT_EQ(en.LangText("toolbutton13.hint"), "");
   EXPECT_TRUE(en.HasKey("toolbutton13.hint"));
+  // The Help menu shows these four links in every language: readable captions, not a run of
+  // question marks left from a lost conversion.
+  for (const char* key : {"mnc1.caption", "mnc2.caption", "mnc3.caption", "mnc4.caption"}) {
+    EXPECT_EQ(en.LangText(key).find('?'), std::string::npos) << key;
+    EXPECT_FALSE(en.LangText(key).empty()) << key;
+  }
 }
 
 TEST(BuiltInTablesTest, ChineseHasTheEnglishKeysInTheSameOrder) {
@@ -169,10 +175,10 @@ TEST(BuiltInTablesTest, JapaneseKeySetAndLayout) {
   EXPECT_EQ(missing, (std::set<std::string>{
                          "bthelp1.hint", "bthelp2.hint", "btsavepic.caption", "btsavepic.hint",
                          "frmcopy.labelblank.caption", "frmda.button1.caption", "frmda.caption",
-                         "frmsolover.button2.caption", "frmsolover.caption",
-                         "frmsolover.doitforme", "frmsolover.nexthint", "frmsolover.thinking",
-                         "frmtile.advglowbutton1", "howtoclosetile", "msg_error", "msg_no_error",
-                         "rb_all_number_hint", "rb_one_number_hint"}));
+                         "frmsolover.button2.caption", "frmsolover.caption", "frmsolover.doitforme",
+                         "frmsolover.nexthint", "frmsolover.thinking", "frmtile.advglowbutton1",
+                         "howtoclosetile", "msg_error", "msg_no_error", "rb_all_number_hint",
+                         "rb_one_number_hint"}));
   EXPECT_EQ(extra, (std::set<std::string>{"btpaste.caption", "btpaste.hint"}));
 
   const std::vector<std::string> keys = KeysOf(ja);
@@ -192,8 +198,8 @@ TEST(BuiltInTablesTest, JapaneseIsComplete) {
   const LanguageTable ja = BuiltInTable(Language::Japanese);
   for (const auto& [key, value] : ja.Entries()) {
     const std::string folded = FoldKeyCase(key);
-    const bool may_be_empty = IsToolButtonCaption(folded) || IsSeparatorKey(folded) ||
-                              folded.starts_with("toolbutton");
+    const bool may_be_empty =
+        IsToolButtonCaption(folded) || IsSeparatorKey(folded) || folded.starts_with("toolbutton");
     EXPECT_EQ(value.empty(), may_be_empty) << key;
   }
 }
