@@ -6,6 +6,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <utility>
 
 #include "board/cell.h"
 #include "board/color.h"
@@ -31,6 +32,11 @@ class TPICSD33 {
   int nd = 0;           // Level of the puzzle on the board (0..5)
   Color errorcolor;
   Color highcolor;
+  std::string FontName;       // font of the cells' captions (candidate panels keep their own)
+  bool outerBevelLowered;     // the main window's board sits in a lowered frame
+
+  // Font of the candidate panels, which do not take the board's font.
+  static constexpr const char* kPanelFontName = "Tahoma";
 
   // Cells, 1-based row and column.
   TPicNode& cell(int row, int col) { return cells_[Index(row, col)]; }
@@ -44,6 +50,16 @@ class TPICSD33 {
 
   static int BoxOf(int row, int col);
   Color BoxColor(int row, int col) const;
+
+  // The 20 cells sharing a row, column or box with (row, col), row-major, as (row, col) pairs.
+  using Peers = std::array<std::pair<int, int>, 20>;
+  static const Peers& PeersOf(int row, int col);
+  // Fixed digit or big number.
+  static bool IsPlaced(const TPicNode& c) { return c.state != CellState::Open; }
+
+  // Hover flag of a cell (digit 0) or of one of its candidate panels (digit 1..9). Returns
+  // whether it changed; only a change needs a repaint.
+  bool SetEnter(int row, int col, int digit, bool on);
 
   void LayoutCells();
   void PaintAll();
@@ -68,6 +84,14 @@ class TPICSD33 {
 
  private:
   static int Index(int row, int col) { return (row - 1) * 9 + (col - 1); }
+  void ApplyPreset(BoardPreset preset);
+  // Background and caption as the pencil view lays them down (also the filtered views).
+  void PaintBaseOf(TPicNode& c) const;
+  // Caption and font of a fixed digit or a big number.
+  void PaintPlacedOf(TPicNode& c) const;
+  template <class ShowsCands>
+  void PaintCandidates(ShowsCands shows);
+
   std::array<TPicNode, 81> cells_;
   std::uint64_t revision_ = 0;
 };
