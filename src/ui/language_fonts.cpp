@@ -19,7 +19,7 @@ constexpr int kPointSize = 9;
 
 // Best first. Japanese text looks right only in a Japanese cut of the shared ideographs.
 QStringList PreferredFamilies() {
-  const QStringList chinese = {QStringLiteral("Noto Sans CJK SC"),
+  QStringList chinese = {QStringLiteral("Noto Sans CJK SC"),
                                QStringLiteral("Noto Serif CJK SC"),
                                QStringLiteral("Source Han Sans SC"),
                                QStringLiteral("Source Han Sans CN"),
