@@ -8,7 +8,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "settings/language_rules.h"
+#include "ui/language_apply.h"
+#include "ui/language_fonts.h"
+#include "ui/language_switch.h"
 
 namespace vexlo::ui {
 
@@ -16,9 +18,9 @@ namespace {
 
 constexpr std::string_view kDialogName = "frm_about";
 
-QString Text(const LanguageTable& table, const std::string& key) {
-  return QString::fromStdString(table.LangText(key));
-}
+// Title, name, description and button caption; an empty value is applied too. The version
+// number is the same in every language.
+const DialogTexts kTexts = {kDialogName, {"lbl1", "lbl2", "Button1"}, {}, {}};
 
 // The program's mark: one box of a Sudoku grid with a few givens, drawn rather than shipped so
 // that it stays sharp at any scale.
@@ -62,7 +64,7 @@ QPixmap ProgramMark(int side, qreal ratio) {
 
 }  // namespace
 
-Tfrm_about::Tfrm_about(const LanguageTable& table, QWidget* parent) : QDialog(parent) {
+Tfrm_about::Tfrm_about(const ActiveLanguage& language, QWidget* parent) : QDialog(parent) {
   setObjectName(QString::fromUtf8(kDialogName.data(), kDialogName.size()));
 
   auto* mark = new QLabel(this);
@@ -120,14 +122,10 @@ Tfrm_about::Tfrm_about(const LanguageTable& table, QWidget* parent) : QDialog(pa
   layout->addSpacing(10);
   layout->addLayout(buttons);
 
-  ApplyTexts(table);
-}
-
-void Tfrm_about::ApplyTexts(const LanguageTable& table) {
-  setWindowTitle(Text(table, DialogTitleKey(kDialogName)));
-  lbl1->setText(Text(table, DialogControlKey(kDialogName, "lbl1")));
-  lbl2->setText(Text(table, DialogControlKey(kDialogName, "lbl2")));
-  Button1->setText(Text(table, DialogControlKey(kDialogName, "Button1")));
+  FollowLanguage(this, [this, &language] {
+    ApplyDialogTexts(this, language.Table(), kTexts);
+    UnifyFonts(this);
+  });
 }
 
 }  // namespace vexlo::ui

@@ -1,11 +1,11 @@
 #pragma once
 // The About box: the program's name and version, a line on what it is, and "Close". Its texts
-// come from the active language table when it is created, like every dialog's.
+// come from the active language table and follow every change of language.
 
 #include <QDialog>
 #include <string_view>
 
-#include "settings/language_table.h"
+#include "settings/language_active.h"
 
 class QLabel;
 class QPushButton;
@@ -18,10 +18,8 @@ class Tfrm_about : public QDialog {
   Q_OBJECT
 
  public:
-  explicit Tfrm_about(const LanguageTable& table, QWidget* parent = nullptr);
-
-  // Title, name, description and button caption from the table; an empty value is applied too.
-  void ApplyTexts(const LanguageTable& table);
+  // `language` is the program's active table; it must outlive the box.
+  explicit Tfrm_about(const ActiveLanguage& language, QWidget* parent = nullptr);
 
  private:
   QLabel* lbl1 = nullptr;        // program name

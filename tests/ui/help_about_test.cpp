@@ -202,9 +202,11 @@ void HelpAboutTest::openerReportsFailures() {
 }
 
 void HelpAboutTest::aboutBoxTakesItsTextsFromTheTable() {
+  vexlo::ActiveLanguage active;
   for (Language language : kLanguages) {
-    const vexlo::LanguageTable table = vexlo::BuiltInTable(language);
-    vexlo::ui::AboutDialog about(table);
+    active.SelectLanguage(language);
+    const vexlo::LanguageTable& table = active.Table();
+    vexlo::ui::AboutDialog about(active);
     QCOMPARE(about.objectName(), QStringLiteral("frm_about"));
     QCOMPARE(about.windowTitle(), QString::fromStdString(table.LangText("frm_about.caption")));
     QVERIFY(!about.windowTitle().isEmpty());
@@ -223,6 +225,16 @@ void HelpAboutTest::aboutBoxTakesItsTextsFromTheTable() {
     QVERIFY(!about.isVisible());
     QCOMPARE(about.result(), int(QDialog::Accepted));
   }
+
+  // A box that stays open follows a change of language.
+  active.SelectLanguage(Language::Chinese);
+  vexlo::ui::AboutDialog about(active);
+  QCOMPARE(about.windowTitle(), QStringLiteral("关于"));
+  active.SelectLanguage(Language::English);
+  QEvent change(QEvent::LanguageChange);
+  QCoreApplication::sendEvent(&about, &change);
+  QCOMPARE(about.windowTitle(), QStringLiteral("About"));
+  QCOMPARE(about.findChild<QPushButton*>("Button1")->text(), QStringLiteral("Close"));
 }
 
 QTEST_MAIN(HelpAboutTest)
