@@ -1,0 +1,23 @@
+#pragma once
+// Small boards for the storage tests.
+
+#include <string>
+#include <string_view>
+
+#include "board/board.h"
+
+namespace vexlo::testing {
+
+// Example 1 of the import dialog, a puzzle that several layouts are checked against.
+inline constexpr std::string_view kExamplePuzzle =
+    "086009000003200000002004903004000000005000700697041230008050001001760000059000006";
+
+// A board whose "1".."9" characters are cells of `givenState` and whose other cells are open
+// with `openDigits`.
+TPICSD33 BoardFromPuzzle(std::string_view puzzle, CellState givenState = CellState::Fixed,
+                         const std::string& openDigits = "");
+
+// Every open cell gets its FreeDigits.
+void FillCandidates(TPICSD33& board);
+
+}  // namespace vexlo::testing
