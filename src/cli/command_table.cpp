@@ -9,6 +9,11 @@ namespace {
 constexpr Command kCommands[] = {
     {"solve", "solve [FILE]", RunSolve},
     {"check", "check [--create] [FILE]", RunCheck},
+    {"rate", "rate [FILE]", RunRate},
+    {"hints", "hints [FILE]", RunHints},
+    {"import", "import [FILE]", RunImport},
+    {"copy", "copy --layout nocand|cand|9x9|1x81 [--blank C] [FILE]", RunCopy},
+    {"print", "print --style normal|cand --paper a4|a3|a2 [--lang en|zh|ja] [FILE]", RunPrint},
     {"bank", "bank LEVEL", RunBank},
 };
 

@@ -25,5 +25,10 @@ int Usage();
 int RunSolve(CommandArgs args);
 int RunCheck(CommandArgs args);
 int RunBank(CommandArgs args);
+int RunImport(CommandArgs args);
+int RunCopy(CommandArgs args);
+int RunPrint(CommandArgs args);
+int RunRate(CommandArgs args);
+int RunHints(CommandArgs args);
 
 }  // namespace vexlo::cli
