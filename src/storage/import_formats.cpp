@@ -140,6 +140,18 @@ std::array<std::string, 81> SplitDigitGroups(const std::vector<std::string>& lin
   return cells;
 }
 
+void ClearImportBoard(TPICSD33& board) {
+  for (int row = 1; row <= 9; ++row) {
+    for (int col = 1; col <= 9; ++col) {
+      board.cell(row, col).state = CellState::Open;
+      board.cell(row, col).digits = "123456789";
+    }
+  }
+  board.PaintAllCands();
+  board.FindConflict();
+  board.Touch();
+}
+
 ImportFormat ImportPuzzleText(TPICSD33& board, const std::vector<std::string>& lines) {
   const ImportFormat format = DetectImportFormat(lines);
   switch (format) {

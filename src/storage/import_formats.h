@@ -36,6 +36,9 @@ void LoadGridFromText(TPICSD33& board, std::string_view text);
 // The candidate groups of a candidate grid, one text per cell, row-major.
 std::array<std::string, 81> SplitDigitGroups(const std::vector<std::string>& lines);
 
+// The Import-or-Create board emptied: every cell open with all nine candidates.
+void ClearImportBoard(TPICSD33& board);
+
 // The import dialog's OK on the Import-or-Create board: recognise, convert and load, then mark
 // a conflict. An unrecognised text loads nothing (the caller shows "Invalid format.").
 ImportFormat ImportPuzzleText(TPICSD33& board, const std::vector<std::string>& lines);
