@@ -11,6 +11,8 @@
 #include <array>
 #include <utility>
 
+#include "settings/language_table.h"
+
 namespace vexlo::ui {
 
 namespace {
@@ -23,7 +25,7 @@ struct CommandTopic {
 };
 
 // The Help menu's web-link entries are named after the sites they once led to; each now opens
-// the page of our own help that serves the same need.
+// the page of our own help that serves the same need. Names are folded to lower case.
 constexpr std::array<CommandTopic, 13> kCommandTopics = {{
     {"mncontent", HelpTopic::Contents},
     {"bthelp1", HelpTopic::OperationModes},
@@ -39,19 +41,6 @@ constexpr std::array<CommandTopic, 13> kCommandTopics = {{
     {"mnj1", HelpTopic::Playing},     // guide
     {"lbl1", HelpTopic::Contents},    // link label under the board
 }};
-
-bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) {
-    return false;
-  }
-  for (std::size_t i = 0; i < a.size(); ++i) {
-    const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; };
-    if (lower(a[i]) != lower(b[i])) {
-      return false;
-    }
-  }
-  return true;
-}
 
 QString Text(const char* source) { return QCoreApplication::translate("HelpOpener", source); }
 
@@ -113,8 +102,9 @@ HelpPage PageOf(HelpTopic topic) {
 }
 
 std::optional<HelpTopic> HelpTopicForCommand(std::string_view controlName) {
+  const std::string folded = FoldKeyCase(controlName);
   for (const auto& entry : kCommandTopics) {
-    if (EqualsIgnoringCase(entry.name, controlName)) {
+    if (entry.name == folded) {
       return entry.topic;
     }
   }
