@@ -44,9 +44,6 @@ void ChainSearch::BuildTables() {
   }
   for (int d = 1; d <= 9; ++d) {
     const int di = d - 1;
-    settled_[0][di].fill(0);
-    settled_[1][di].fill(0);
-    settled_[2][di].fill(0);
     for (int k = 0; k < kCells; ++k) {
       // The search only ever stands on cells that hold the digit.
       if (!Holds(cand_[k], d)) continue;
@@ -62,16 +59,6 @@ void ChainSearch::BuildTables() {
         if (q >= 0) strong_[di][k][n++] = static_cast<std::uint8_t>(q);
       }
       strongCount_[di][k] = static_cast<std::uint8_t>(n);
-    }
-    // Barren: a conclusion "k or E is d" needs a cell seeing both that holds d, that is a
-    // peer of k holding d with another such peer besides k.
-    for (int k = 0; k < kCells; ++k) {
-      if (!Holds(cand_[k], d)) continue;
-      bool barren = true;
-      for (int i = 0; i < weakCount_[di][k] && barren; ++i) {
-        barren = weakCount_[di][weak_[di][k][i]] <= 1;
-      }
-      barren_[di][k] = barren ? 1 : 0;
     }
   }
 }
@@ -111,11 +98,6 @@ bool ChainSearch::RunPhase(bool general) {
 }
 
 void ChainSearch::Start(int s, int d, ChainKind kind) {
-  auto& settled = settled_[static_cast<int>(kind)][d - 1][s];
-  if (settled != 0) return;
-  // Once the pass is known to need a higher limit, a search that cannot remove anything
-  // changes nothing.
-  if (depthLimitHit_ && barren_[d - 1][s] != 0) return;
   if (++stamp_ == 0) {
     ClearMarks();
     stamp_ = 1;
@@ -123,10 +105,8 @@ void ChainSearch::Start(int s, int d, ChainKind kind) {
   start_ = s;
   digit_ = d;
   kind_ = kind;
-  cut_ = false;
   path_[0] = static_cast<std::uint8_t>(s);
   VisitOff(s, d, 1);
-  if (!cut_) settled = 1;
 }
 
 void ChainSearch::VisitOff(int k, int d, int depth) {
@@ -139,7 +119,7 @@ void ChainSearch::VisitOff(int k, int d, int depth) {
       const int q = partners[i];
       if (onMark_[di][q] == stamp_) continue;
       if (depth >= limit_) {
-        CutAtLimit();
+        depthLimitHit_ = true;
         continue;
       }
       path_[depth] = static_cast<std::uint8_t>(q);
@@ -157,10 +137,7 @@ void ChainSearch::VisitOn(int k, int d, int depth) {
   const int di = d - 1;
   onMark_[di][k] = stamp_;
   if (d == digit_ && k != start_) Conclude(depth);
-  if (depth == limit_ && depthLimitHit_) {
-    cut_ = true;
-    return;
-  }
+  if (depth == limit_ && depthLimitHit_) return;
   // k is d: no peer of k is d.
   const auto& peers = weak_[di][k];
   for (int i = 0, n = weakCount_[di][k]; i < n && engine_->Searching; ++i) {
@@ -168,7 +145,7 @@ void ChainSearch::VisitOn(int k, int d, int depth) {
     if (offMark_[di][q] == stamp_) continue;
     if (kind_ == ChainKind::Bivalue && BitCount(cand_[q]) != 2) continue;
     if (depth >= limit_) {
-      CutAtLimit();
+      depthLimitHit_ = true;
       continue;
     }
     path_[depth] = static_cast<std::uint8_t>(q);

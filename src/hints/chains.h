@@ -35,10 +35,6 @@ class ChainSearch {
   void VisitOff(int k, int d, int depth);
   void VisitOn(int k, int d, int depth);
   void Conclude(int depth);
-  void CutAtLimit() {
-    depthLimitHit_ = true;
-    cut_ = true;
-  }
 
   // Link tables of the grid at the start of the stage.
   std::array<std::array<std::array<std::uint8_t, 20>, kCells>, 9> weak_{};
@@ -46,12 +42,6 @@ class ChainSearch {
   std::array<std::array<std::array<std::uint8_t, 3>, kCells>, 9> strong_{};
   DigitTable strongCount_{};
   std::array<CellSet, 9> holders_{};  // cells holding each digit
-  // Starts whose every conclusion would remove nothing, and starts whose last search under a
-  // lower limit never reached that limit (the same search under a higher limit walks the same
-  // nodes and finds nothing either): both may be passed over.
-  DigitTable barren_{};
-  std::array<DigitTable, 3> settled_{};
-
   // Visit marks: a node counts as reached in the current search when its mark is stamp_.
   StampTable onMark_{};
   StampTable offMark_{};
@@ -65,7 +55,6 @@ class ChainSearch {
   ChainKind kind_ = ChainKind::SingleDigit;
   int limit_ = 3;
   bool depthLimitHit_ = false;
-  bool cut_ = false;                            // the current search met the limit
   std::array<std::uint8_t, kMaxCells> path_{};  // oldest first: path_[0] is the start cell
 };
 
