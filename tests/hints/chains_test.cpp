@@ -62,6 +62,31 @@ TEST(Chains, GeneralChainMixesStrongLinksAndTwoCandidateCells) {
   EXPECT_EQ(engine.FindingCount[8], 1);
 }
 
+TEST(Chains, EndCellThatSeesTheStartKeepsTheDigitAndChainIsColoured) {
+  TPICSD33 board;
+  HintEngine engine;
+  engine.SetBoard(&board);
+  LoadFullGrid(engine);
+  engine.Cand[Cell("A1")] = Pair(1, 2);
+  engine.Cand[Cell("A5")] = Pair(2, 3);
+  engine.Cand[Cell("C5")] = Pair(3, 4);
+  engine.Cand[Cell("C2")] = Pair(1, 4);
+  engine.NextStep();
+  EXPECT_EQ(engine.HintText(), "在双数链 (A1, A5, C5, C2) 中,\r\n在 C2, A1 中必有一个是 1");
+  EXPECT_EQ(CandText(engine, "C2"), "14");
+  for (const char* cell : {"A2", "A3", "B1", "B2", "B3", "C1", "C3"}) {
+    EXPECT_EQ(CandText(engine, cell), "23456789") << cell;
+  }
+  const auto colour = [&](const char* name) {
+    return board.cell(name[0] - 'A' + 1, name[1] - '0').background;
+  };
+  EXPECT_EQ(colour("A1"), colors::kFuchsia);
+  EXPECT_EQ(colour("C2"), colors::kFuchsia);
+  EXPECT_EQ(colour("A5"), colors::kAqua);
+  EXPECT_EQ(colour("C5"), colors::kAqua);
+  EXPECT_EQ(colour("B2"), colors::kWhite) << "cells that lose the digit are not coloured";
+}
+
 TEST(Chains, LowerEngineIndexStartsFirst) {
   // Chain P starts at A4 (engine index 1), chain Q at A2 (engine index 3).
   const auto loadP = [](HintEngine& engine) {
