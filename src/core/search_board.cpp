@@ -235,16 +235,21 @@ struct Counter {
   int limit;
   int found = 0;
   Board* first;
+  bool backwards;  // which end of the grid the cell choice starts from
+  long budget;     // guesses left before this attempt gives up
 };
 
-// The open cell with the fewest candidates.
-int BestCell(const Board& b) {
+// The open cell with the fewest candidates; among equals the first in row-major order, or
+// the last one when `backwards`.
+int BestCell(const Board& b, bool backwards) {
   int best = -1, bestCount = 10;
   for (int w = 0; w < 2; ++w) {
-    std::uint64_t bits = b.open[w];
+    const int word = backwards ? 1 - w : w;
+    std::uint64_t bits = b.open[word];
     while (bits) {
-      const int cell = 64 * w + std::countr_zero(bits);
-      bits &= bits - 1;
+      const int bit = backwards ? 63 - std::countl_zero(bits) : std::countr_zero(bits);
+      bits &= ~(std::uint64_t{1} << bit);
+      const int cell = 64 * word + bit;
       const int n = kBitCount[b.cand[cell]];
       if (n < bestCount) {
         best = cell;
@@ -256,34 +261,44 @@ int BestCell(const Board& b) {
   return best;
 }
 
-void Count(Board& b, Counter& counter) {
+// False when the budget ran out before the count was decided.
+bool Count(Board& b, Counter& counter) {
   if (b.remaining == 0) {
     if (counter.found++ == 0 && counter.first) *counter.first = b;
-    return;
+    return true;
   }
-  const int cell = BestCell(b);
+  if (--counter.budget < 0) return false;
+  const int cell = BestCell(b, counter.backwards);
   Mask rest = b.cand[cell];
   while (rest) {
     const Mask bit = static_cast<Mask>(rest & -rest);
     rest ^= bit;
     if (rest == 0) {
       // Last candidate: no need to keep the board.
-      if (b.Place(cell, bit) && b.Propagate()) Count(b, counter);
-      return;
+      return !(b.Place(cell, bit) && b.Propagate()) || Count(b, counter);
     }
     Board next = b;
-    if (next.Place(cell, bit) && next.Propagate()) Count(next, counter);
-    if (counter.found >= counter.limit) return;
+    if (next.Place(cell, bit) && next.Propagate() && !Count(next, counter)) return false;
+    if (counter.found >= counter.limit) return true;
   }
+  return true;
 }
 
 }  // namespace
 
+// A depth-first search sometimes sinks into a large branch without a solution that another
+// cell order would have left at once. The search therefore runs with a guess budget,
+// alternating between two cell orders and doubling the budget after each pair of attempts;
+// any attempt that ends decides the count, so the result never depends on the order. The
+// first budget covers every puzzle of the public hard sets in one attempt.
 int CountSolutions(const Board& board, int limit, Board* first) {
-  Counter counter{limit, 0, first};
-  Board work = board;
-  Count(work, counter);
-  return counter.found;
+  for (long budget = 2048;; budget *= 2) {
+    for (bool backwards : {false, true}) {
+      Counter counter{limit, 0, first, backwards, budget};
+      Board work = board;
+      if (Count(work, counter)) return counter.found;
+    }
+  }
 }
 
 Board ExtremeSolution(const Board& board, const Board& witness, Extreme order) {

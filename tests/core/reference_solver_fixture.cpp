@@ -1,16 +1,26 @@
 #include "core/reference_solver_fixture.h"
 
 #include <algorithm>
+#include <bit>
+#include <cstring>
 #include <fstream>
 #include <vector>
 
 namespace vexlo::testing {
 namespace {
 
+// Values and candidate flags, [row][col] 1-based; flag k of a cell is bit k of its mask.
+// rowN, colN and boxN count the cells of a unit holding flag k; FindPossibilities keeps
+// them, so CountPossValue need not walk the unit.
 struct Grid {
   int value[10][10] = {};
-  bool cand[10][10][10] = {};
+  unsigned cand[10][10] = {};
+  unsigned char rowN[10][10] = {};
+  unsigned char colN[10][10] = {};
+  unsigned char boxN[9][10] = {};
 };
+
+bool Has(unsigned mask, int k) { return (mask >> k) & 1u; }
 
 class LiteralSolver {
  public:
@@ -40,26 +50,33 @@ class LiteralSolver {
   }
 
  private:
-  bool InBox(int r, int c, int k) const {
-    const int r0 = 3 * ((r - 1) / 3) + 1, c0 = 3 * ((c - 1) / 3) + 1;
-    for (int i = r0; i < r0 + 3; ++i) {
-      for (int j = c0; j < c0 + 3; ++j) {
-        if (g_.value[i][j] == k) return true;
-      }
-    }
-    return false;
-  }
+  static int BoxIndex(int r, int c) { return 3 * ((r - 1) / 3) + (c - 1) / 3; }
 
+  // Every empty cell gets all flags except the digits of its row, column and box; a filled
+  // cell gets none. The digits of each unit are gathered first, which gives the same flags
+  // as searching the unit for each digit.
   void FindPossibilities() {
+    unsigned row[10] = {}, col[10] = {}, box[9] = {};
     for (int r = 1; r <= 9; ++r) {
       for (int c = 1; c <= 9; ++c) {
-        for (int k = 1; k <= 9; ++k) g_.cand[r][c][k] = g_.value[r][c] == 0;
-        if (g_.value[r][c] != 0) continue;
+        const unsigned bit = g_.value[r][c] ? 1u << g_.value[r][c] : 0u;
+        row[r] |= bit;
+        col[c] |= bit;
+        box[BoxIndex(r, c)] |= bit;
+      }
+    }
+    std::memset(g_.rowN, 0, sizeof g_.rowN);
+    std::memset(g_.colN, 0, sizeof g_.colN);
+    std::memset(g_.boxN, 0, sizeof g_.boxN);
+    for (int r = 1; r <= 9; ++r) {
+      for (int c = 1; c <= 9; ++c) {
+        const unsigned flags = g_.value[r][c] ? 0u : 0x3FEu & ~(row[r] | col[c] | box[BoxIndex(r, c)]);
+        g_.cand[r][c] = flags;
         for (int k = 1; k <= 9; ++k) {
-          for (int i = 1; i <= 9; ++i) {
-            if (g_.value[r][i] == k || g_.value[i][c] == k) g_.cand[r][c][k] = false;
-          }
-          if (InBox(r, c, k)) g_.cand[r][c][k] = false;
+          if (!Has(flags, k)) continue;
+          ++g_.rowN[r][k];
+          ++g_.colN[c][k];
+          ++g_.boxN[BoxIndex(r, c)][k];
         }
       }
     }
@@ -75,21 +92,10 @@ class LiteralSolver {
   }
 
   int CountPossValue(int k, int r, int c) const {
-    int n = 0;
-    for (int d = 1; d <= 9; ++d) n += g_.cand[r][c][d];
-    if (n == 1) return 1;
-    n = 0;
-    for (int i = 1; i <= 9; ++i) n += g_.value[i][c] == 0 && g_.cand[i][c][k];
-    if (n == 1) return 1;
-    n = 0;
-    for (int j = 1; j <= 9; ++j) n += g_.value[r][j] == 0 && g_.cand[r][j][k];
-    if (n == 1) return 1;
-    n = 0;
-    const int r0 = 3 * ((r - 1) / 3) + 1, c0 = 3 * ((c - 1) / 3) + 1;
-    for (int i = r0; i < r0 + 3; ++i) {
-      for (int j = c0; j < c0 + 3; ++j) n += g_.value[i][j] == 0 && g_.cand[i][j][k];
-    }
-    return n;
+    if (std::popcount(g_.cand[r][c]) == 1) return 1;
+    if (g_.colN[c][k] == 1) return 1;
+    if (g_.rowN[r][k] == 1) return 1;
+    return g_.boxN[BoxIndex(r, c)][k];
   }
 
   bool SolveSudoku() {
@@ -100,7 +106,7 @@ class LiteralSolver {
         for (int c = 1; c <= 9; ++c) {
           if (g_.value[r][c] != 0) continue;
           for (int k = 1; k <= 9; ++k) {
-            if (!g_.cand[r][c][k] || CountPossValue(k, r, c) != 1) continue;
+            if (!Has(g_.cand[r][c], k) || CountPossValue(k, r, c) != 1) continue;
             g_.value[r][c] = k;
             FindPossibilities();
             changed = true;
@@ -126,7 +132,7 @@ class LiteralSolver {
     }
     if (r == 0) return false;
     for (int k = 1; k <= 9; ++k) {
-      if (!g_.cand[r][c][k]) continue;
+      if (!Has(g_.cand[r][c], k)) continue;
       const Grid saved = g_;
       g_.value[r][c] = k;
       FindPossibilities();
