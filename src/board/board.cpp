@@ -203,8 +203,8 @@ void TPICSD33::PaintCandidates(ShowsCands shows) {
 
 void TPICSD33::PaintFiltered(const std::string& filter) {
   PaintCandidates([&filter](const TPicNode& c) {
-    return c.digits.size() == 1 ||
-           std::any_of(filter.begin(), filter.end(), [&c](char d) { return Contains(c.digits, d); });
+    return c.digits.size() == 1 || std::any_of(filter.begin(), filter.end(),
+                                               [&c](char d) { return Contains(c.digits, d); });
   });
 }
 
@@ -303,8 +303,9 @@ bool TPICSD33::HasError() const {
 
 bool TPICSD33::IsSolved() {
   // A big number emptied by a candidate update leaves a blank cell: not a solution either.
-  if (std::any_of(cells_.begin(), cells_.end(),
-                  [](const TPicNode& c) { return c.state == CellState::Open || !IsSingleDigit(c.digits); })) {
+  if (std::any_of(cells_.begin(), cells_.end(), [](const TPicNode& c) {
+        return c.state == CellState::Open || !IsSingleDigit(c.digits);
+      })) {
     return false;
   }
   FindConflict();

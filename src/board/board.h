@@ -29,11 +29,11 @@ class TPICSD33 {
   Color FONTColor1;
   Color FONTColor2;
   Color FONTColor3;
-  int nd = 0;           // Level of the puzzle on the board (0..5)
+  int nd = 0;  // Level of the puzzle on the board (0..5)
   Color errorcolor;
   Color highcolor;
-  std::string FontName;       // font of the cells' captions (candidate panels keep their own)
-  bool outerBevelLowered;     // the main window's board sits in a lowered frame
+  std::string FontName;    // font of the cells' captions (candidate panels keep their own)
+  bool outerBevelLowered;  // the main window's board sits in a lowered frame
 
   // Font of the candidate panels, which do not take the board's font.
   static constexpr const char* kPanelFontName = "Tahoma";

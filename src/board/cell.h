@@ -41,12 +41,12 @@ class TPicNode {
   CandidatePanel& panel(int digit) { return panels[digit - 1]; }
   const CandidatePanel& panel(int digit) const { return panels[digit - 1]; }
 
-  void setcolor(Color color);   // background of the nine panels
-  void setFontSize(int size);   // font size of the nine panels
+  void setcolor(Color color);  // background of the nine panels
+  void setFontSize(int size);  // font size of the nine panels
   void setFontColor(Color color);
-  void Hide();                  // hides the nine panels
-  void Show();                  // shows the nine panels
-  void showhxs();               // shows panel d exactly when d occurs in digits
+  void Hide();     // hides the nine panels
+  void Show();     // shows the nine panels
+  void showhxs();  // shows panel d exactly when d occurs in digits
 };
 
 }  // namespace vexlo

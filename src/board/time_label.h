@@ -12,8 +12,8 @@ namespace vexlo {
 class TTimeLabel {
  public:
   bool timerenabled = false;
-  int timeinterval = 100;           // milliseconds per tick
-  std::function<void()> OnTimer;    // called by Fire, the owner's timer event
+  int timeinterval = 100;         // milliseconds per tick
+  std::function<void()> OnTimer;  // called by Fire, the owner's timer event
 
   std::int64_t MS() const { return ms_; }
   void SetMS(std::int64_t ms);

@@ -12,7 +12,7 @@ namespace vexlo::ui {
 
 // What lies under a point of the board: a cell, or one of its visible candidate panels.
 struct BoardHit {
-  int row = 0;    // 0: a line between cells or the margin
+  int row = 0;  // 0: a line between cells or the margin
   int col = 0;
   int digit = 0;  // 1..9 for a candidate panel, 0 for the cell itself
   bool isCell() const { return row != 0 && digit == 0; }

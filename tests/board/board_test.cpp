@@ -93,7 +93,7 @@ TEST(BoardCandidatesTest, FreeDigitsIgnoresOpenPeers) {
   Put(b, 1, 9, CellState::Fixed, "9");
   Put(b, 9, 1, CellState::BigNumber, "7");
   Put(b, 2, 2, CellState::BigNumber, "3");
-  Put(b, 1, 5, CellState::Open, "12456");  // candidates of an open peer count for nothing
+  Put(b, 1, 5, CellState::Open, "12456");   // candidates of an open peer count for nothing
   Put(b, 5, 5, CellState::BigNumber, "4");  // not a peer of (1, 1)
   EXPECT_EQ(b.FreeDigits(1, 1), "124568");
 }

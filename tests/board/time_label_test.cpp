@@ -9,8 +9,8 @@ TEST(TimeLabelTest, TimeTextHasNoLeadingZeros) {
   const struct {
     std::int64_t seconds;
     const char* text;
-  } cases[] = {{0, "0:0:0"},       {59, "0:0:59"},    {60, "0:1:0"},   {3599, "0:59:59"},
-               {3725, "1:2:5"},    {36000, "10:0:0"}, {-5, "0:0:0"},   {360000, "100:0:0"}};
+  } cases[] = {{0, "0:0:0"},    {59, "0:0:59"},    {60, "0:1:0"}, {3599, "0:59:59"},
+               {3725, "1:2:5"}, {36000, "10:0:0"}, {-5, "0:0:0"}, {360000, "100:0:0"}};
   for (const auto& tc : cases) EXPECT_EQ(TTimeLabel::TimeText(tc.seconds), tc.text) << tc.seconds;
 }
 

@@ -128,16 +128,16 @@ class BoardViewTest : public QObject {
   }
 
   void pixelsFollowTheGeometry() {
-    board_->SetEnter(5, 5, 0, true);        // cell hover frame
-    board_->SetEnter(1, 1, 4, true);        // panel hover frame
+    board_->SetEnter(5, 5, 0, true);  // cell hover frame
+    board_->SetEnter(1, 1, 4, true);  // panel hover frame
     const QImage img = view_->grab().toImage();
     QCOMPARE(img.size(), QSize(422, 422));
     const QColor red(255, 0, 0);
-    QCOMPARE(img.pixelColor(1, 1), QColor(Qt::black));     // margin
+    QCOMPARE(img.pixelColor(1, 1), QColor(Qt::black));      // margin
     QCOMPARE(img.pixelColor(140, 100), QColor(Qt::black));  // line between boxes
     QCOMPARE(img.pixelColor(2, 2), QColor(Qt::white));      // raised bevel of cell (1, 1)
     QCOMPARE(img.pixelColor(47, 20), QColor(160, 160, 160));
-    QCOMPARE(img.pixelColor(48, 20), QColor(Qt::white));    // next cell touches it
+    QCOMPARE(img.pixelColor(48, 20), QColor(Qt::white));  // next cell touches it
     // Cell hover frame: from (1, 1) to two pixels short of the right and bottom edges.
     const int x = 188, y = 188;
     QCOMPARE(img.pixelColor(x + 1, y + 1), red);
