@@ -108,13 +108,18 @@ void TQJ::ClearValues() {
   }
 }
 
-LoadError TQJ::LoadPuzzle(std::string_view s) {
+LoadError TQJ::AcceptText(std::string_view& s) {
   s = TrimText(s);
   if (s.size() != kCellCount) {
     ClearValues();
     return LoadError::BadLength;
   }
-  if (!IsPuzzleString(s)) return LoadError::BadCharacter;
+  return IsPuzzleString(s) ? LoadError::None : LoadError::BadCharacter;
+}
+
+LoadError TQJ::LoadPuzzle(std::string_view s) {
+  const LoadError error = AcceptText(s);
+  if (error != LoadError::None) return error;
   ClearValues();
   for (int i = 0; i < kCellCount; ++i) {
     TNode& n = node(RowOfIndex(i), ColOfIndex(i));
@@ -125,12 +130,8 @@ LoadError TQJ::LoadPuzzle(std::string_view s) {
 }
 
 LoadError TQJ::LoadSolution(std::string_view s) {
-  s = TrimText(s);
-  if (s.size() != kCellCount) {
-    ClearValues();
-    return LoadError::BadLength;
-  }
-  if (!IsPuzzleString(s)) return LoadError::BadCharacter;
+  const LoadError error = AcceptText(s);
+  if (error != LoadError::None) return error;
   for (int i = 0; i < kCellCount; ++i) node(RowOfIndex(i), ColOfIndex(i)).value = s[i] - '0';
   return LoadError::None;
 }

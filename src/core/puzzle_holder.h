@@ -53,6 +53,9 @@ class TQJ {
   const TNode& node(int row, int col) const { return nodes_[row - 1][col - 1]; }
 
  private:
+  // Trims `s`; a wrong length clears the values (BadLength), a character other than a
+  // digit gives BadCharacter and changes nothing.
+  LoadError AcceptText(std::string_view& s);
   void SwapColumns(int c1, int c2);
   void SwapRows(int r1, int r2);
   void ExchangeDigits(int x, int y);
