@@ -47,8 +47,7 @@ std::optional<Color> ParseColorText(std::string_view text);
 std::optional<AppearanceSettings> SettingsFromStore(const AppearanceStore& store);
 
 // Writes one group of the settings into the store: its flag ("1" or "0") and its colours.
-void WriteGroup(const AppearanceSettings& settings, AppearanceGroup group,
-                AppearanceStore& store);
+void WriteGroup(const AppearanceSettings& settings, AppearanceGroup group, AppearanceStore& store);
 
 // Re-reads the store from the backend and returns its settings. When a stored colour is
 // damaged, every value goes back to its default, in the store and in the backend.

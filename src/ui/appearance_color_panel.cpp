@@ -4,6 +4,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "ui/qt_color.h"
+
 namespace vexlo::ui {
 
 AppearanceColorPanel::AppearanceColorPanel(QWidget* parent) : QFrame(parent) {
@@ -23,7 +25,7 @@ void AppearanceColorPanel::setColor(Color color) {
 void AppearanceColorPanel::paintEvent(QPaintEvent* event) {
   {
     QPainter painter(this);
-    painter.fillRect(contentsRect(), QColor(RedOf(color_), GreenOf(color_), BlueOf(color_)));
+    painter.fillRect(contentsRect(), ToQColor(color_));
     if (hovered_ || hasFocus()) {
       painter.setPen(palette().color(QPalette::WindowText));
       painter.drawRect(contentsRect().adjusted(0, 0, -1, -1));

@@ -25,9 +25,9 @@ namespace {
 const DialogTexts& Texts() {
   static const DialogTexts texts{
       .dialog = "frmappearance",
-      .captions = {"GroupBox1", "GroupBox2", "GroupBox3", "CheckBox1", "CheckBox2",
-                   "CheckBox3", "Label1", "Label2", "Label3", "Label4", "Label5", "Label6",
-                   "Button1", "Button2", "Button3"},
+      .captions = {"GroupBox1", "GroupBox2", "GroupBox3", "CheckBox1", "CheckBox2", "CheckBox3",
+                   "Label1", "Label2", "Label3", "Label4", "Label5", "Label6", "Button1", "Button2",
+                   "Button3"},
       .radioItems = {},
       .keyed = {},
   };
@@ -136,9 +136,11 @@ AppearanceColorPanel* TfrmAppearance::AddPanel(QGroupBox* group, const char* pan
 }
 
 void TfrmAppearance::WireControls() {
-  connect(CheckBox1, &QCheckBox::clicked, this, [this] { GroupChanged(AppearanceGroup::Background); });
+  connect(CheckBox1, &QCheckBox::clicked, this,
+          [this] { GroupChanged(AppearanceGroup::Background); });
   connect(CheckBox2, &QCheckBox::clicked, this, [this] { GroupChanged(AppearanceGroup::Digits); });
-  connect(CheckBox3, &QCheckBox::clicked, this, [this] { GroupChanged(AppearanceGroup::Highlight); });
+  connect(CheckBox3, &QCheckBox::clicked, this,
+          [this] { GroupChanged(AppearanceGroup::Highlight); });
   connect(Button3, &QPushButton::clicked, this, &TfrmAppearance::Button3Click);
   connect(Button1, &QPushButton::clicked, this, &TfrmAppearance::Button1Click);
   connect(Button2, &QPushButton::clicked, this, &QDialog::reject);

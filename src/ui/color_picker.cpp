@@ -2,13 +2,14 @@
 
 #include <QColorDialog>
 
+#include "ui/qt_color.h"
+
 namespace vexlo::ui {
 
 std::optional<Color> ColorDialogPicker::PickColor(Color initial) {
-  const QColor chosen =
-      QColorDialog::getColor(QColor(RedOf(initial), GreenOf(initial), BlueOf(initial)), parent_);
+  const QColor chosen = QColorDialog::getColor(ToQColor(initial), parent_);
   if (!chosen.isValid()) return std::nullopt;
-  return Rgb(chosen.red(), chosen.green(), chosen.blue());
+  return FromQColor(chosen);
 }
 
 }  // namespace vexlo::ui

@@ -41,7 +41,7 @@ TEST(AppearanceSettings, ColourTextMustBeAWholeNumberThatFitsThreeBytes) {
 
 TEST(AppearanceSettings, SwitchIsOnOnlyForExactlyOne) {
   const std::pair<const char*, bool> cases[] = {
-      {"1", true}, {"01", false}, {"1 ", false}, {"0", false},
+      {"1", true}, {"01", false},   {"1 ", false}, {"0", false},
       {"", false}, {"true", false}, {"2", false},
   };
   for (const auto& [flag, on] : cases) {
@@ -115,7 +115,7 @@ TEST(AppearanceSettings, ChosenColoursReachTheBoardAndItsCandidatePanels) {
   EXPECT_EQ(board.highcolor, 4u);
   const TPicNode& fixed = board.cell(1, 2);
   const TPicNode& big = board.cell(1, 3);
-  const TPicNode& open = board.cell(2, 1);  // "4689", box 1
+  const TPicNode& open = board.cell(2, 1);   // "4689", box 1
   const TPicNode& open2 = board.cell(1, 7);  // "48", box 3
   EXPECT_EQ(fixed.fontColor, 1u);
   EXPECT_EQ(big.fontColor, 2u);

@@ -69,8 +69,8 @@ class AppearanceDialogTest : public QObject {
 
   void Create() {
     vexlo::LoadAppearanceStore(store, backend);  // as the main window's creation does
-    dialog = std::make_unique<TfrmAppearance>(store, mainBoard, language, nullptr, &backend,
-                                              &picker);
+    dialog =
+        std::make_unique<TfrmAppearance>(store, mainBoard, language, nullptr, &backend, &picker);
   }
   template <typename T>
   T* Control(const char* name) {
@@ -240,8 +240,9 @@ class AppearanceDialogTest : public QObject {
       backend.values = lang == vexlo::Language::English ? DefaultValues() : CustomValues();
       Create();
       dialog->show();
-      QVERIFY(dialog->grab().save(QDir(QString::fromUtf8(dir)).filePath(
-          QStringLiteral("appearance_%1.png").arg(int(lang)))));
+      QVERIFY(
+          dialog->grab().save(QDir(QString::fromUtf8(dir))
+                                  .filePath(QStringLiteral("appearance_%1.png").arg(int(lang)))));
       dialog.reset();
     }
   }

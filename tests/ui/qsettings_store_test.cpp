@@ -62,12 +62,13 @@ class QSettingsStoreTest : public QObject {
     const QString path = dir.filePath("appearance.ini");
     QFile file(path);
     QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write("[General]\n"
-               "reg_board_background_use_default=0\n"
-               "reg_Board_color1=255, 0, 0\n"          // a list, not a number
-               "reg_Board_color2=@Variant(\\0\\0\\0\\x7f)\n"  // a broken binary value
-               "reg_Font_use_default=1\n"
-               "reg_HighLight_color=yellow\n");
+    file.write(
+        "[General]\n"
+        "reg_board_background_use_default=0\n"
+        "reg_Board_color1=255, 0, 0\n"                 // a list, not a number
+        "reg_Board_color2=@Variant(\\0\\0\\0\\x7f)\n"  // a broken binary value
+        "reg_Font_use_default=1\n"
+        "reg_HighLight_color=yellow\n");
     file.close();
 
     QSettingsStore backend(path);
