@@ -122,6 +122,10 @@ class Game {
   void RecordStep();
   void SetHistoryButtons(bool afterRecording);
 
+  // ---- Mouse over the board ----
+  void SetCellHover(int row, int col, bool entered);
+  void SetPanelHover(int row, int col, int digit, bool entered);
+
   // ---- Candidate tile ----
   void CloseTile();
 

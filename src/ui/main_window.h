@@ -1,15 +1,112 @@
 #pragma once
-// The main window: draws the game state and forwards the player's input to it.
+// The main window: the board with its labels, the tool bars, the right-hand column with the
+// operation modes, digit buttons, marking controls and digit counters, and the status bar.
+// It owns the game, forwards the player's commands to it and re-reads the game's state into
+// its widgets afterwards. Every control carries its table name as objectName, which is also
+// the key of its texts in the language tables.
 
 #include <QMainWindow>
+#include <array>
+#include <memory>
+#include <utility>
+
+#include "game/game.h"
+#include "settings/appearance_store.h"
+#include "settings/language_active.h"
+#include "ui/language_switch.h"
+#include "ui/message_prompt.h"
+
+class QAction;
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QMenu;
+class QRadioButton;
+class QTimer;
+class QToolBar;
+class QToolButton;
 
 namespace vexlo::ui {
 
-class MainWindow : public QMainWindow {
+class BoardView;
+class HelpOpener;
+class TTimeLabelView;
+class ColorGrid;
+class Tmousepb;
+
+class TForm1 : public QMainWindow {
   Q_OBJECT
 
  public:
-  explicit MainWindow(QWidget* parent = nullptr);
+  // prompt answers the game's questions; the window's own message boxes when null.
+  // appDataRoot is where the data folder goes; the platform's folder when empty.
+  explicit TForm1(Prompt* prompt = nullptr, std::string appDataRoot = {},
+                  QWidget* parent = nullptr);
+  ~TForm1() override;
+
+  Game& game() { return *game_; }
+
+  // Copies the game's state into the widgets; every handler ends with it.
+  void ShowGame();
+
+ protected:
+  bool event(QEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void BuildWindow();
+  void FormCreate(const std::string& appDataRoot);
+  void CreateMenus();
+  void CreateToolBars();
+  void CreateBoardPanel(QWidget* client);
+  void CreateRightColumn(QWidget* client);
+  void CreateStatusBar();
+  void WireCommands();
+  void ApplyTexts();
+  void OpenHelp(const char* commandName);
+
+  QAction* AddMenuItem(QMenu* menu, const char* name, const QString& caption);
+  QAction* AddMenuSeparator(QMenu* menu, const char* name);
+  QMenu* AddMenu(const char* name, const QString& caption);
+  QToolButton* AddToolButton(QToolBar* bar, const char* name, const char* icon);
+  void AddToolSeparator(QToolBar* bar, const char* name);
+  void AddToolGap(QToolBar* bar, int width);
+
+  MessageBoxPrompt messagePrompt_;
+  ActiveLanguage language_;
+  QtTranslations qtTexts_;
+  AppearanceStore appearanceStore_;
+  std::unique_ptr<HelpOpener> help_;  // made on the first help command
+  bool sizeFixed_ = false;
+  std::unique_ptr<Game> game_;
+
+  // Controls other parts of the window's behaviour address by name.
+  BoardView* sd991 = nullptr;
+  TTimeLabelView* TimeLabel1 = nullptr;
+  QTimer* clockTimer_ = nullptr;
+  QLabel* ndtxt = nullptr;
+  QLabel* WC_Label = nullptr;
+  QLabel* sb1Text_ = nullptr;
+  std::array<Tmousepb*, 9> ProgressBars{};
+  std::array<QToolButton*, 9> digitButtons{};
+  QRadioButton* rb_none = nullptr;
+  QRadioButton* rb_one = nullptr;
+  QRadioButton* rb_all = nullptr;
+  QCheckBox* cbautoupdate = nullptr;
+  QCheckBox* chkcolor = nullptr;
+  ColorGrid* colorgrid1 = nullptr;
+  QToolButton* btStartBranch = nullptr;
+  QToolButton* btAccept = nullptr;
+  QToolButton* btRejectBranch = nullptr;
+  QToolButton* btfirst = nullptr;
+  QToolButton* btback = nullptr;
+  QToolButton* btnext = nullptr;
+  QToolButton* btlast = nullptr;
+  QMenu* languageMenu_ = nullptr;
+  std::array<std::pair<Language, QAction*>, 3> languageActions_{};
 };
+
+using MainWindow = TForm1;
 
 }  // namespace vexlo::ui

@@ -1,0 +1,19 @@
+#include "ui/message_prompt.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+namespace vexlo::ui {
+
+bool MessageBoxPrompt::AskYesNo(const std::string& text) {
+  return QMessageBox::question(parent_, QApplication::applicationDisplayName(),
+                               QString::fromStdString(text), QMessageBox::Yes | QMessageBox::No,
+                               QMessageBox::No) == QMessageBox::Yes;
+}
+
+void MessageBoxPrompt::Tell(const std::string& text) {
+  QMessageBox::information(parent_, QApplication::applicationDisplayName(),
+                           QString::fromStdString(text));
+}
+
+}  // namespace vexlo::ui

@@ -1,0 +1,23 @@
+#pragma once
+// The game's questions and messages as message boxes over a window.
+
+#include <QPointer>
+#include <QWidget>
+
+#include "game/prompt.h"
+
+namespace vexlo::ui {
+
+class MessageBoxPrompt : public Prompt {
+ public:
+  explicit MessageBoxPrompt(QWidget* parent = nullptr) : parent_(parent) {}
+  void setParent(QWidget* parent) { parent_ = parent; }
+
+  bool AskYesNo(const std::string& text) override;
+  void Tell(const std::string& text) override;
+
+ private:
+  QPointer<QWidget> parent_;
+};
+
+}  // namespace vexlo::ui
