@@ -19,6 +19,16 @@ TPICSD33 BoardFromPuzzle(std::string_view puzzle, CellState givenState,
   return board;
 }
 
+TPICSD33 SampleBoard() {
+  TPICSD33 board = BoardFromPuzzle(kExamplePuzzle);
+  board.cell(1, 1).state = CellState::BigNumber;
+  board.cell(1, 1).digits = "7";
+  board.cell(1, 4).digits = "1234789";
+  board.cell(1, 5).digits = "249";
+  board.cell(2, 1).digits = "921";
+  return board;
+}
+
 void FillCandidates(TPICSD33& board) {
   for (int row = 1; row <= 9; ++row) {
     for (int col = 1; col <= 9; ++col) {

@@ -17,6 +17,10 @@ inline constexpr std::string_view kExamplePuzzle =
 TPICSD33 BoardFromPuzzle(std::string_view puzzle, CellState givenState = CellState::Fixed,
                          const std::string& openDigits = "");
 
+// kExamplePuzzle's givens plus a big number 7 in A1, the candidates 1234789 in A4, 249 in A5
+// and the pencil marks 921 (in the player's order) in B1; the other open cells are empty.
+TPICSD33 SampleBoard();
+
 // Every open cell gets its FreeDigits.
 void FillCandidates(TPICSD33& board);
 

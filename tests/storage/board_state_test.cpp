@@ -13,21 +13,10 @@ namespace {
 using testing::BoardFromPuzzle;
 using testing::kExamplePuzzle;
 
-// A board with every kind of token: givens, big numbers, candidates in the player's own
-// order, and empty open cells.
-TPICSD33 MixedBoard() {
-  TPICSD33 board = BoardFromPuzzle(kExamplePuzzle);
-  board.cell(1, 1).digits = "31247";
-  board.cell(1, 4).state = CellState::BigNumber;
-  board.cell(1, 4).digits = "8";
-  board.cell(2, 1).digits = "921";
-  return board;
-}
-
 TEST(BoardStateTest, WritesTokensRowMajorWithoutTrailingComma) {
-  TPICSD33 board = MixedBoard();
+  TPICSD33 board = testing::SampleBoard();
   const std::string text = WriteBoardState(board);
-  EXPECT_TRUE(text.starts_with("331247,18,16,28,3,19,3,3,3,3921,3,13,12,"));
+  EXPECT_TRUE(text.starts_with("27,18,16,31234789,3249,19,3,3,3,3921,3,13,12,"));
   EXPECT_TRUE(text.ends_with(",3,3,16"));
   EXPECT_EQ(std::count(text.begin(), text.end(), ','), 80);
 
@@ -38,12 +27,12 @@ TEST(BoardStateTest, WritesTokensRowMajorWithoutTrailingComma) {
 }
 
 TEST(BoardStateTest, RoundTripGivesTheIdenticalString) {
-  const std::string text = WriteBoardState(MixedBoard());
+  const std::string text = WriteBoardState(testing::SampleBoard());
   TPICSD33 other;
   ASSERT_TRUE(ReadBoardState(other, text));
   EXPECT_EQ(WriteBoardState(other), text);
-  EXPECT_EQ(other.cell(1, 1).digits, "31247");
-  EXPECT_EQ(other.cell(1, 4).state, CellState::BigNumber);
+  EXPECT_EQ(other.cell(1, 4).digits, "1234789");
+  EXPECT_EQ(other.cell(1, 1).state, CellState::BigNumber);
 }
 
 TEST(BoardStateTest, ShortTextsRepeatTheLastTokenAndSurplusIsIgnored) {
@@ -62,7 +51,7 @@ TEST(BoardStateTest, ShortTextsRepeatTheLastTokenAndSurplusIsIgnored) {
   EXPECT_EQ(board.cell(9, 9).digits, "123");
   EXPECT_EQ(board.cell(9, 9).state, CellState::Open);
 
-  std::string longText = WriteBoardState(MixedBoard()) + ",x,,19";
+  std::string longText = WriteBoardState(testing::SampleBoard()) + ",x,,19";
   ASSERT_TRUE(ReadBoardState(board, longText));
   EXPECT_EQ(board.cell(9, 9).digits, "6");
 }
@@ -116,7 +105,7 @@ TEST(BoardStateTest, ConversionErrorNamesTheCellAndKeepsItsOldState) {
 
 TEST(BoardStateTest, RandomAndTruncatedTextsGiveSuccessOrTheConversionError) {
   std::mt19937 random(20261211);
-  const std::string valid = WriteBoardState(MixedBoard());
+  const std::string valid = WriteBoardState(testing::SampleBoard());
   const std::string alphabet = "0123456789,,,, \t\r\nx";
   for (int round = 0; round < 2000; ++round) {
     std::string text;

@@ -8,19 +8,8 @@
 namespace vexlo {
 namespace {
 
-using testing::BoardFromPuzzle;
-using testing::kExamplePuzzle;
 
 const std::string kCellStart = R"(<td style="border: 1px solid rgb(170, 170, 170);)";
-
-TPICSD33 PrintBoard() {
-  TPICSD33 board = BoardFromPuzzle(kExamplePuzzle);
-  board.cell(1, 1).state = CellState::BigNumber;
-  board.cell(1, 1).digits = "7";
-  board.cell(1, 4).digits = "1234789";
-  board.cell(1, 5).digits = "249";
-  return board;
-}
 
 TEST(PrintPageTest, TemplateHasItsFixedLinesAndCellLinesInBoxOrder) {
   const std::vector<std::string> page = PrintTemplate(60);
@@ -81,7 +70,7 @@ TEST(PrintPageTest, CellMarkupToTheCharacter) {
 
 TEST(PrintPageTest, EveryBuilderFillsAllCellsWithBlueBigNumbers) {
   const LanguageTable chinese = BuiltInTable(Language::Chinese);
-  const TPICSD33 board = PrintBoard();
+  const TPICSD33 board = testing::SampleBoard();
   for (PrintStyle style : {PrintStyle::Normal, PrintStyle::WithCandidates}) {
     for (PaperSize paper : {PaperSize::A4, PaperSize::A3, PaperSize::A2}) {
       const PrintBuilder builder = PrintBuilderFor(style, paper);

@@ -9,26 +9,18 @@ namespace {
 
 using testing::BoardFromPuzzle;
 using testing::kExamplePuzzle;
+using testing::SampleBoard;
 
 const std::string kSolution(81, '4');  // content does not matter to the file
-
-TPICSD33 SampleBoard() {
-  TPICSD33 board = BoardFromPuzzle(kExamplePuzzle);
-  board.cell(1, 1).state = CellState::BigNumber;
-  board.cell(1, 1).digits = "7";
-  board.cell(1, 4).digits = "13";
-  board.cell(1, 5).digits = "2469";
-  return board;
-}
 
 TEST(SavedGamesTest, RecordHasThirteenLinesOfFixedWidthFields) {
   const std::vector<std::string> record = BuildGameRecord("My game", 3, kSolution, SampleBoard());
   ASSERT_EQ(record.size(), 13u);
   EXPECT_EQ(record[0], "Name=My game");
   EXPECT_EQ(record[1], "3 " + kSolution);
-  EXPECT_EQ(record[2].substr(0, 40), "27        18        16        313       ");
-  EXPECT_EQ(record[2].substr(40, 10), "32469     ");
-  EXPECT_EQ(record[3].substr(0, 10), "3         ");
+  EXPECT_EQ(record[2].substr(0, 40), "27        18        16        31234789  ");
+  EXPECT_EQ(record[2].substr(40, 10), "3249      ");
+  EXPECT_EQ(record[3].substr(0, 20), "3921      3         ");
   for (int row = 2; row <= 10; ++row) EXPECT_EQ(record[row].size(), 90u);
   EXPECT_EQ(record[11], "");
   EXPECT_EQ(record[12], "");
