@@ -73,7 +73,8 @@ class HintEngine {
   // Prepares a new opening of the hint window; the grid is loaded at the first step.
   void Reset();
   void LoadFromBoard();
-  // Loads the givens of a puzzle string directly ("1".."9" given, anything else empty).
+  // Loads the givens of a puzzle string directly ("1".."9" given, any other character or a
+  // missing one empty).
   void LoadPuzzle(std::string_view puzzle);
   void Place(int d, int k);         // in the grid only
   void PlaceOnBoard(int d, int k);  // in the grid and on the board
