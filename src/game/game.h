@@ -110,6 +110,7 @@ class Game {
   bool rb_noneMouseDown();
   void SetMode(OperationMode newMode);  // checks a radio button; no click when unchanged
   void rb_noneClick();                 // a mode radio button became checked
+  void RepaintForMode();               // the board's view for the mode, then its colours
 
   // ---- Board colours and marking ----
   Color BaseColor(int row, int col) const;

@@ -37,4 +37,20 @@ void Game::rb_noneClick() {
   RefreshBoard();
 }
 
+void Game::RepaintForMode() {
+  switch (mode) {
+    case OperationMode::PencilAndPaper:
+      sd991.PaintPencil();
+      break;
+    case OperationMode::PartCandidates:
+      sd991.PaintFiltered(DisplayDigitSet());
+      break;
+    case OperationMode::AllCandidates:
+      sd991.PaintAllCands();
+      break;
+  }
+  Highlight();
+  ColorRepaint();
+}
+
 }  // namespace vexlo

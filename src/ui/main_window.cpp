@@ -13,10 +13,10 @@
 
 #include "ui/about_dialog.h"
 #include "ui/app_data_location.h"
+#include "ui/appearance_dialog.h"
 #include "ui/board_view.h"
 #include "ui/color_grid.h"
 #include "ui/digit_counter.h"
-#include "settings/appearance_settings.h"
 #include "ui/fit_text.h"
 #include "ui/help_opener.h"
 #include "ui/language_apply.h"
@@ -53,6 +53,7 @@ TForm1::TForm1(Prompt* prompt, std::string appDataRoot, QWidget* parent)
     TimeLabel1->ShowTime(game_->TimeLabel1);
   });
   FormCreate(appDataRoot.empty() ? AppDataRoot() : appDataRoot);
+  CreateDialogs();
   WireCommands();
   ShowGame();
   setFixedSize(sizeHint());
@@ -68,8 +69,18 @@ void TForm1::FormCreate(const std::string& appDataRoot) {
   SwitchLanguage(language_, qtTexts_, RememberedLanguage());
   setWindowTitle(QApplication::applicationDisplayName());
   game_->FormCreate(appDataRoot);
-  // The board takes the player's colours, as the appearance dialog gives them at its creation.
-  ApplyAppearance(ReloadAppearance(appearanceStore_, settings), game_->sd991);
+}
+
+// The windows that follow the main window at start-up, hidden until a command shows them.
+// They have no parent widget: the main window's language pass must not re-text them.
+void TForm1::CreateDialogs() {
+  // Its creation gives the main board the player's colours.
+  frmAppearance_ = std::make_unique<TfrmAppearance>(appearanceStore_, game_->sd991, language_);
+  frmAppearance_->setWindowModality(Qt::ApplicationModal);
+  connect(frmAppearance_.get(), &TfrmAppearance::mainBoardColoursChanged, this, [this] {
+    game_->RepaintForMode();
+    ShowGame();
+  });
 }
 
 // Runs now and after every change of language.
@@ -114,6 +125,7 @@ void TForm1::WireCommands() {
     if (game_->boardEnabled) rb_none->setFocus();
   });
   onMenu("mnExit", [this] { close(); });
+  onMenu("mnAppearance", [this] { frmAppearance_->exec(); });
   onMenu("mnAbout", [this] {
     Tfrm_about about(language_, this);
     about.exec();

@@ -30,6 +30,7 @@ namespace vexlo::ui {
 
 class BoardView;
 class HelpOpener;
+class TfrmAppearance;
 class TTimeLabelView;
 class ColorGrid;
 class Tmousepb;
@@ -57,6 +58,7 @@ class TForm1 : public QMainWindow {
  private:
   void BuildWindow();
   void FormCreate(const std::string& appDataRoot);
+  void CreateDialogs();
   void CreateMenus();
   void CreateToolBars();
   void CreateBoardPanel(QWidget* client);
@@ -71,7 +73,6 @@ class TForm1 : public QMainWindow {
   QMenu* AddMenu(const char* name, const QString& caption);
   QToolButton* AddToolButton(QToolBar* bar, const char* name, const char* icon);
   void AddToolSeparator(QToolBar* bar, const char* name);
-  void AddToolGap(QToolBar* bar, int width);
 
   MessageBoxPrompt messagePrompt_;
   ActiveLanguage language_;
@@ -80,6 +81,8 @@ class TForm1 : public QMainWindow {
   std::unique_ptr<HelpOpener> help_;  // made on the first help command
   bool sizeFixed_ = false;
   std::unique_ptr<Game> game_;
+  // Dialogs read and write the game; declared after it, they are destroyed first.
+  std::unique_ptr<TfrmAppearance> frmAppearance_;
 
   // Controls other parts of the window's behaviour address by name.
   BoardView* sd991 = nullptr;

@@ -212,12 +212,6 @@ void TForm1::AddToolSeparator(QToolBar* bar, const char* name) {
   bar->addSeparator()->setObjectName(QString::fromLatin1(name));
 }
 
-void TForm1::AddToolGap(QToolBar* bar, int width) {
-  auto* gap = new QWidget(bar);
-  gap->setFixedWidth(width);
-  bar->addWidget(gap);
-}
-
 void TForm1::CreateToolBars() {
   auto fill = [this](QToolBar* bar, const auto& entries) {
     for (const ToolEntry& entry : entries) {
