@@ -15,7 +15,7 @@ std::string WriteBoardState(const TPICSD33& board);
 // Outcome of ReadBoardState; converts to true on success.
 struct BoardStateReadResult {
   bool ok = true;
-  int row = 0;        // the cell whose token could not be converted (1..9), 0 on success
+  int row = 0;  // the cell whose token could not be converted (1..9), 0 on success
   int col = 0;
   std::string token;  // that token
   explicit operator bool() const { return ok; }

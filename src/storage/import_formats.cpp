@@ -133,7 +133,8 @@ std::array<std::string, 81> SplitDigitGroups(const std::vector<std::string>& lin
   std::array<std::string, 81> cells;
   if (groups.empty()) return cells;
   const std::size_t count = groups.size();
-  for (std::size_t index = 0; index + 1 < count && index < 81; ++index) cells[index] = groups[index];
+  for (std::size_t index = 0; index + 1 < count && index < 81; ++index)
+    cells[index] = groups[index];
   if (count <= 82) {
     cells[80] = groups[count - 1];
   }

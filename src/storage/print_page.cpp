@@ -17,11 +17,20 @@ std::string EscapeHtml(std::string_view text) {
   std::string out;
   for (char ch : text) {
     switch (ch) {
-      case '&': out += "&amp;"; break;
-      case '<': out += "&lt;"; break;
-      case '>': out += "&gt;"; break;
-      case '"': out += "&quot;"; break;
-      default: out += ch;
+      case '&':
+        out += "&amp;";
+        break;
+      case '<':
+        out += "&lt;";
+        break;
+      case '>':
+        out += "&gt;";
+        break;
+      case '"':
+        out += "&quot;";
+        break;
+      default:
+        out += ch;
     }
   }
   return out;
@@ -74,7 +83,10 @@ PrintBuilder PrintBuilderFor(PrintStyle style, PaperSize paper) {
 std::vector<std::string> PrintTemplate(int rowLabelPixels) {
   std::vector<std::string> page = {
       R"(<!DOCTYPE HTML PUBLIC "-//W3C//DTD HTML 4.01 Transitional//EN">)",
-      "", "", "", "",
+      "",
+      "",
+      "",
+      "",
       "<html><head>",
       "",
       R"(<meta name="generator" content="Vexlo"><title>Vexlo</title>)",
@@ -89,21 +101,23 @@ std::vector<std::string> PrintTemplate(int rowLabelPixels) {
       R"(<table border="0" cellpadding="0" cellspacing="0" width="100%">)",
   };
   for (int col = 1; col <= 9; ++col) {
-    page.push_back(std::string(col == 1 ? "<tbody><tr>" : "") +
-                   R"(<td style="font-family: verdana; font-size: 8pt; color: rgb(0, 0, 0); text-align: center;">)" +
-                   std::to_string(col) + "</td>");
+    page.push_back(
+        std::string(col == 1 ? "<tbody><tr>" : "") +
+        R"(<td style="font-family: verdana; font-size: 8pt; color: rgb(0, 0, 0); text-align: center;">)" +
+        std::to_string(col) + "</td>");
   }
   page.push_back("</tr></tbody></table></td></tr>");
   page.push_back(R"(<tr><td rowspan="3" width="10">)");
   page.push_back(R"(<table border="0" cellpadding="0" cellspacing="0">)");
   for (int row = 1; row <= 9; ++row) {
-    page.push_back(std::string(row == 1 ? "<tbody>" : "") + "<tr><td style=\"height: " +
-                   std::to_string(rowLabelPixels) + "px;\" valign=\"middle\">" +
-                   static_cast<char>('A' + row - 1) + "</td></tr>");
+    page.push_back(std::string(row == 1 ? "<tbody>" : "") +
+                   "<tr><td style=\"height: " + std::to_string(rowLabelPixels) +
+                   "px;\" valign=\"middle\">" + static_cast<char>('A' + row - 1) + "</td></tr>");
   }
   page.push_back("</tbody></table></td>");
   page.push_back(R"(<td valign="top">)");
-  page.push_back(R"(<table style="border: 2px solid black;" border="0" cellpadding="0" cellspacing="0">)");
+  page.push_back(
+      R"(<table style="border: 2px solid black;" border="0" cellpadding="0" cellspacing="0">)");
   page.push_back("<tbody>");
   for (int band = 0; band < 3; ++band) {
     page.push_back("<tr>");
@@ -136,8 +150,8 @@ std::string CellMarkup(const PrintBuilder& builder, const TPicNode& cell) {
     if (builder.withCandidates) {
       std::string candidates = EscapeHtml(cell.digits);
       if (builder.breakLongCandidates && cell.digits.size() > 6) {
-        candidates = EscapeHtml(cell.digits.substr(0, 6)) + "<br/>" +
-                     EscapeHtml(cell.digits.substr(6));
+        candidates =
+            EscapeHtml(cell.digits.substr(0, 6)) + "<br/>" + EscapeHtml(cell.digits.substr(6));
       }
       content = candidates;
     }
@@ -145,10 +159,11 @@ std::string CellMarkup(const PrintBuilder& builder, const TPicNode& cell) {
   }
   const std::string size = std::to_string(builder.cellPixels) + "px";
   return "<td style=\"border: 1px solid rgb(170, 170, 170); font-family: verdana; font-size: " +
-         std::to_string(open ? builder.candidatePoints : builder.digitPoints) + "pt; color: " +
-         (cell.state == CellState::BigNumber ? "blue" : "black") + "; width: " + size +
-         "; height: " + size + "; text-align: " +
-         (open ? "left; vertical-align: top;" : "center;") + "\">" + content + "</td>";
+         std::to_string(open ? builder.candidatePoints : builder.digitPoints) +
+         "pt; color: " + (cell.state == CellState::BigNumber ? "blue" : "black") +
+         "; width: " + size + "; height: " + size +
+         "; text-align: " + (open ? "left; vertical-align: top;" : "center;") + "\">" + content +
+         "</td>";
 }
 
 std::vector<std::string> BuildPrintPage(const TPICSD33& board, const PrintBuilder& builder,

@@ -17,10 +17,10 @@ enum class PaperSize { A4 = 0, A3 = 1, A2 = 2 };  // items of the "Paper Size" g
 // The numbers that tell the six page builders apart.
 struct PrintBuilder {
   bool withCandidates = false;
-  int digitPoints = 22;      // font size of fixed digits and big numbers
-  int candidatePoints = 7;   // font size of candidates
-  int cellPixels = 60;       // cell width and height
-  int rowLabelPixels = 60;   // height of the row labels A..I
+  int digitPoints = 22;              // font size of fixed digits and big numbers
+  int candidatePoints = 7;           // font size of candidates
+  int cellPixels = 60;               // cell width and height
+  int rowLabelPixels = 60;           // height of the row labels A..I
   bool breakLongCandidates = false;  // more than six candidates wrap after the sixth
 };
 

@@ -72,7 +72,8 @@ std::optional<SavedGame> ParseRecord(const std::vector<std::string>& lines, cons
       const std::size_t at = static_cast<std::size_t>(col) * kFieldWidth;
       if (at >= line.size() || line[at] < '1' || line[at] > '3') return std::nullopt;
       game.states[row * 9 + col] = static_cast<CellState>(line[at] - '0');
-      game.digits[row * 9 + col] = TrimBlanks(std::string_view(line).substr(at + 1, kFieldWidth - 1));
+      game.digits[row * 9 + col] =
+          TrimBlanks(std::string_view(line).substr(at + 1, kFieldWidth - 1));
     }
   }
   return game;

@@ -22,10 +22,10 @@ inline constexpr int kGameRecordLines = 13;
 // One record as the list dialog shows it.
 struct SavedGameEntry {
   std::string name;
-  int line = 0;         // 1-based line number of its "Name=" line
-  int level = -1;       // first character of the level line after trimming blanks; -1 when
-                        // that is not a digit
-  bool damaged = false; // the record cannot be opened (see ReadSavedGame)
+  int line = 0;          // 1-based line number of its "Name=" line
+  int level = -1;        // first character of the level line after trimming blanks; -1 when
+                         // that is not a digit
+  bool damaged = false;  // the record cannot be opened (see ReadSavedGame)
 };
 
 // A record's content, ready to be put on the board and into the puzzle holder.

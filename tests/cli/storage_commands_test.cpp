@@ -50,7 +50,8 @@ TEST(CliImport, PrintsTheFormatAndTheBoard) {
   };
   const Case cases[] = {
       {"one line", kPuzzle + "\n", {kPuzzle}, 1},
-      {"candidate grid with CR LF", Lines(testing::kImportExample4, "\r\n"), testing::kImportExample4, 4},
+      {"candidate grid with CR LF", Lines(testing::kImportExample4, "\r\n"),
+       testing::kImportExample4, 4},
       {"framed grid behind a byte-order mark", "\xEF\xBB\xBF" + Lines(testing::kImportExample3),
        testing::kImportExample3, 3},
   };
@@ -66,8 +67,8 @@ TEST(CliImport, PrintsTheFormatAndTheBoard) {
 TEST(CliImport, UnrecognisedTextLeavesTheFreshBoard) {
   std::string fresh;
   for (int k = 0; k < 81; ++k) fresh += (k ? "," : "") + std::string("3123456789");
-  for (const std::string& input : {std::string("not a puzzle\n"), std::string(),
-                                   std::string("\x80\xFF\0\0", 4)}) {
+  for (const std::string& input :
+       {std::string("not a puzzle\n"), std::string(), std::string("\x80\xFF\0\0", 4)}) {
     const CliRun run = RunCli({"import"}, input);
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.out, "0\n" + fresh + "\n");
@@ -85,8 +86,9 @@ TEST(CliCopy, BuildsEachLayout) {
   EXPECT_EQ(nocand.out, Lines(testing::kNoCandidateExample));
 
   EXPECT_EQ(RunCli({"copy", "--layout", "1x81", "--blank", " * "}, input).out, starred + "\n");
-  EXPECT_EQ(RunCli({"copy", "--blank", "ab", "--layout", "9x9", TempFileWith(input)}).out.substr(0, 10),
-            ".86..9...\n");
+  EXPECT_EQ(
+      RunCli({"copy", "--blank", "ab", "--layout", "9x9", TempFileWith(input)}).out.substr(0, 10),
+      ".86..9...\n");
 
   // The empty open cells were filled with their candidates before "With Candidates".
   const CliRun cand = RunCli({"copy", "--layout", "cand"}, input);
@@ -126,7 +128,8 @@ TEST(CliPrint, WritesThePageInTheChosenLanguage) {
   const CliRun run = RunCli({"print", "--style", "cand", "--paper", "a2"}, state + "\n");
   ASSERT_EQ(run.status, 0);
   EXPECT_EQ(std::count(run.out.begin(), run.out.end(), '\n'), 201);
-  EXPECT_NE(run.out.find("\n<font size=5>\xE6\x95\xB0\xE7\x8B\xAC</font><br>\n"), std::string::npos);
+  EXPECT_NE(run.out.find("\n<font size=5>\xE6\x95\xB0\xE7\x8B\xAC</font><br>\n"),
+            std::string::npos);
   EXPECT_NE(run.out.find(">123478<br/>9 &nbsp;</td>\n"), std::string::npos);
   EXPECT_EQ(run.out.find("\r"), std::string::npos);
 
@@ -134,7 +137,8 @@ TEST(CliPrint, WritesThePageInTheChosenLanguage) {
       RunCli({"print", "--lang", "en", "--paper", "a4", "--style", "normal", TempFileWith(state)});
   EXPECT_NE(english.out.find("\n<font size=5>Sudoku</font><br>\n"), std::string::npos);
   EXPECT_EQ(english.out.find("1234789"), std::string::npos);
-  EXPECT_EQ(RunCli({"print", "--lang", "fr", "--paper", "a4", "--style", "normal"}, state).status, 2);
+  EXPECT_EQ(RunCli({"print", "--lang", "fr", "--paper", "a4", "--style", "normal"}, state).status,
+            2);
 }
 
 }  // namespace

@@ -71,13 +71,13 @@ TEST(BoardStateTest, ConversionErrorNamesTheCellAndKeepsItsOldState) {
     int col;
   };
   const Case cases[] = {
-      {"", 1, 1},                  // nothing at all
-      {"memostep", 1, 1},          // the history's placeholder
-      {"15,,3", 1, 2},             // two commas in a row
-      {"15,", 1, 2},               // a trailing comma
-      {"15,3,x7", 1, 3},           // not a digit
-      {"15,3,07", 1, 3},           // no state 0
-      {"15,3,45", 1, 3},           // nor 4
+      {"", 1, 1},          // nothing at all
+      {"memostep", 1, 1},  // the history's placeholder
+      {"15,,3", 1, 2},     // two commas in a row
+      {"15,", 1, 2},       // a trailing comma
+      {"15,3,x7", 1, 3},   // not a digit
+      {"15,3,07", 1, 3},   // no state 0
+      {"15,3,45", 1, 3},   // nor 4
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.text);

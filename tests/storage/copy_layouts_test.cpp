@@ -29,10 +29,14 @@ TEST(CopyLayoutsTest, FrameCharactersNeverEqualTheBlank) {
   const std::string tildes(15, '~');
   const Case cases[] = {
       {"*", std::string(49, '-'), "|" + dashes + "+" + dashes + "+" + dashes + "|", "|    *    8"},
-      {"+", "*" + std::string(47, '-') + "*", "|" + dashes + ":" + dashes + ":" + dashes + "|", "|    +"},
-      {"|", "*" + std::string(47, '-') + "*", ":" + dashes + "+" + dashes + "+" + dashes + ":", ":    |"},
-      {"-", "*" + std::string(47, '~') + "*", "|" + tildes + "+" + tildes + "+" + tildes + "|", "|    -"},
-      {"#", "*" + std::string(47, '-') + "*", "|" + dashes + "+" + dashes + "+" + dashes + "|", "|    #"},
+      {"+", "*" + std::string(47, '-') + "*", "|" + dashes + ":" + dashes + ":" + dashes + "|",
+       "|    +"},
+      {"|", "*" + std::string(47, '-') + "*", ":" + dashes + "+" + dashes + "+" + dashes + ":",
+       ":    |"},
+      {"-", "*" + std::string(47, '~') + "*", "|" + tildes + "+" + tildes + "+" + tildes + "|",
+       "|    -"},
+      {"#", "*" + std::string(47, '-') + "*", "|" + dashes + "+" + dashes + "+" + dashes + "|",
+       "|    #"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.blank);
@@ -119,7 +123,8 @@ TEST(CopyLayoutsTest, GridAndLineLayouts) {
   board.cell(1, 4).digits = "13";
   EXPECT_EQ(Build9x9(board, ".")[0], ".86..9...");
   EXPECT_EQ(BuildCopyLayout(board, CopyLayout::Line1x81, "\xEF\xBC\x9F")[0].substr(0, 5),
-            "\xEF\xBC\x9F" "86");
+            "\xEF\xBC\x9F"
+            "86");
 }
 
 TEST(CopyLayoutsTest, NoOpenCellCopiesWithoutBlanks) {

@@ -23,7 +23,8 @@ const std::vector<std::string> kExample2 = {"*8******7", "****96***", "**2**3***
 const std::string kExample3Puzzle =
     "095003814080002000600080207000190600300000000000000500108300700000004060006007083";
 
-std::vector<std::string> Replaced(std::vector<std::string> lines, char from, const std::string& to) {
+std::vector<std::string> Replaced(std::vector<std::string> lines, char from,
+                                  const std::string& to) {
   for (std::string& line : lines) {
     std::string out;
     for (char ch : line) out += ch == from ? to : std::string(1, ch);
@@ -90,7 +91,8 @@ TEST(ImportFormatsTest, RecognisesEachFormat) {
        {"+--+", std::string(40, '4') + "|" + std::string(40, '7') + "|5", "+--+"},
        ImportFormat::Decorated},
       {"example 4", kImportExample4, ImportFormat::CandidateGrid},
-      {"80 digits and two dots", {eightyDigits.substr(0, 40) + ". .", eightyDigits.substr(40)},
+      {"80 digits and two dots",
+       {eightyDigits.substr(0, 40) + ". .", eightyDigits.substr(40)},
        ImportFormat::Invalid},
       {"nothing", {}, ImportFormat::Invalid},
   };
@@ -157,10 +159,13 @@ TEST(ImportFormatsTest, CandidateGridTakesTheGroupsUnchanged) {
 TEST(ImportFormatsTest, SplitDigitGroupsFillsCellsByGroupCount) {
   auto groups = [](int count) {
     std::string text;
-    for (int k = 1; k <= count; ++k) text += "  " + std::to_string(k % 9 + 1) + std::string(k % 3, '0' + k % 9 + 1) + " |";
+    for (int k = 1; k <= count; ++k)
+      text += "  " + std::to_string(k % 9 + 1) + std::string(k % 3, '0' + k % 9 + 1) + " |";
     return std::vector<std::string>{text};
   };
-  auto group = [](int k) { return std::to_string(k % 9 + 1) + std::string(k % 3, '0' + k % 9 + 1); };
+  auto group = [](int k) {
+    return std::to_string(k % 9 + 1) + std::string(k % 3, '0' + k % 9 + 1);
+  };
 
   auto cells = SplitDigitGroups(groups(81));
   for (int k = 1; k <= 81; ++k) EXPECT_EQ(cells[k - 1], group(k));
@@ -208,7 +213,10 @@ TEST(ImportFormatsTest, HostileTextAlwaysGivesAFormat) {
       {std::string(100000, '-')},
       {std::string(10000, '7')},
       {"|||||", ":::::", "+-+-+"},
-      {std::string("12\0" "34", 5), std::string(200, '\0')},
+      {std::string("12\0"
+                   "34",
+                   5),
+       std::string(200, '\0')},
       {"\xFF\xFE\x80\xC0", "\xEF\xBC", std::string(81, '\xA0')},
       {std::string(81, ' '), std::string(81, '\t')},
   };
@@ -216,7 +224,8 @@ TEST(ImportFormatsTest, HostileTextAlwaysGivesAFormat) {
     std::vector<std::string> lines(random() % 15);
     for (std::string& line : lines) {
       line.resize(random() % 120);
-      for (char& ch : line) ch = round % 2 ? static_cast<char>(random() % 256) : "123456789.*- |"[random() % 14];
+      for (char& ch : line)
+        ch = round % 2 ? static_cast<char>(random() % 256) : "123456789.*- |"[random() % 14];
     }
     texts.push_back(lines);
   }

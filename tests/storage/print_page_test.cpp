@@ -8,7 +8,6 @@
 namespace vexlo {
 namespace {
 
-
 const std::string kCellStart = R"(<td style="border: 1px solid rgb(170, 170, 170);)";
 
 TEST(PrintPageTest, TemplateHasItsFixedLinesAndCellLinesInBoxOrder) {
@@ -16,15 +15,20 @@ TEST(PrintPageTest, TemplateHasItsFixedLinesAndCellLinesInBoxOrder) {
   ASSERT_EQ(page.size(), 201u);
   EXPECT_EQ(page[0], R"(<!DOCTYPE HTML PUBLIC "-//W3C//DTD HTML 4.01 Transitional//EN">)");
   EXPECT_EQ(page[5], "<html><head>");
-  EXPECT_EQ(page[17], R"(<tbody><tr><td style="font-family: verdana; font-size: 8pt; color: rgb(0, 0, 0); text-align: center;">1</td>)");
-  EXPECT_EQ(page[25], R"(<td style="font-family: verdana; font-size: 8pt; color: rgb(0, 0, 0); text-align: center;">9</td>)");
+  EXPECT_EQ(
+      page[17],
+      R"(<tbody><tr><td style="font-family: verdana; font-size: 8pt; color: rgb(0, 0, 0); text-align: center;">1</td>)");
+  EXPECT_EQ(
+      page[25],
+      R"(<td style="font-family: verdana; font-size: 8pt; color: rgb(0, 0, 0); text-align: center;">9</td>)");
   EXPECT_EQ(page[29], R"(<tbody><tr><td style="height: 60px;" valign="middle">A</td></tr>)");
   EXPECT_EQ(page[37], R"(<tr><td style="height: 60px;" valign="middle">I</td></tr>)");
   EXPECT_EQ(page[38], "</tbody></table></td>");
   EXPECT_EQ(page[39], R"(<td valign="top">)");
   EXPECT_EQ(page[198], "</td></tr></tbody></table>");
   EXPECT_EQ(page[200], "</body></html>");
-  EXPECT_EQ(PrintTemplate(115)[33], R"(<tr><td style="height: 115px;" valign="middle">E</td></tr>)");
+  EXPECT_EQ(PrintTemplate(115)[33],
+            R"(<tr><td style="height: 115px;" valign="middle">E</td></tr>)");
 
   EXPECT_EQ(FindCellLine(page, 1, 1), 46);
   EXPECT_EQ(page[FindCellLine(page, 1, 4) - 1].substr(0, 6), "node14");
@@ -47,12 +51,20 @@ TEST(PrintPageTest, CellMarkupToTheCharacter) {
   TPicNode open;
   open.state = CellState::Open;
   open.digits = "249";
-  EXPECT_EQ(CellMarkup(c1, fixed), R"(<td style="border: 1px solid rgb(170, 170, 170); font-family: verdana; font-size: 22pt; color: black; width: 60px; height: 60px; text-align: center;">5</td>)");
-  EXPECT_EQ(CellMarkup(c1, big), R"(<td style="border: 1px solid rgb(170, 170, 170); font-family: verdana; font-size: 22pt; color: blue; width: 60px; height: 60px; text-align: center;">7</td>)");
-  EXPECT_EQ(CellMarkup(c1, open), R"(<td style="border: 1px solid rgb(170, 170, 170); font-family: verdana; font-size: 7pt; color: black; width: 60px; height: 60px; text-align: left; vertical-align: top;">249 &nbsp;</td>)");
+  EXPECT_EQ(
+      CellMarkup(c1, fixed),
+      R"(<td style="border: 1px solid rgb(170, 170, 170); font-family: verdana; font-size: 22pt; color: black; width: 60px; height: 60px; text-align: center;">5</td>)");
+  EXPECT_EQ(
+      CellMarkup(c1, big),
+      R"(<td style="border: 1px solid rgb(170, 170, 170); font-family: verdana; font-size: 22pt; color: blue; width: 60px; height: 60px; text-align: center;">7</td>)");
+  EXPECT_EQ(
+      CellMarkup(c1, open),
+      R"(<td style="border: 1px solid rgb(170, 170, 170); font-family: verdana; font-size: 7pt; color: black; width: 60px; height: 60px; text-align: left; vertical-align: top;">249 &nbsp;</td>)");
 
   const PrintBuilder n3 = PrintBuilderFor(PrintStyle::Normal, PaperSize::A2);
-  EXPECT_EQ(CellMarkup(n3, open), R"(<td style="border: 1px solid rgb(170, 170, 170); font-family: verdana; font-size: 20pt; color: black; width: 115px; height: 115px; text-align: left; vertical-align: top;"> &nbsp;</td>)");
+  EXPECT_EQ(
+      CellMarkup(n3, open),
+      R"(<td style="border: 1px solid rgb(170, 170, 170); font-family: verdana; font-size: 20pt; color: black; width: 115px; height: 115px; text-align: left; vertical-align: top;"> &nbsp;</td>)");
 
   // Seven candidates wrap after the sixth on A2 only.
   open.digits = "1234789";
@@ -76,7 +88,9 @@ TEST(PrintPageTest, EveryBuilderFillsAllCellsWithBlueBigNumbers) {
       const PrintBuilder builder = PrintBuilderFor(style, paper);
       const std::vector<std::string> page = BuildPrintPage(board, builder, chinese);
       ASSERT_EQ(page.size(), 201u);
-      EXPECT_EQ(page[9], R"(<meta http-equiv="Content-Type" content="text/html;charset=utf8"></head><body bgcolor="white">)");
+      EXPECT_EQ(
+          page[9],
+          R"(<meta http-equiv="Content-Type" content="text/html;charset=utf8"></head><body bgcolor="white">)");
       EXPECT_EQ(page[12], "<font size=5>\xE6\x95\xB0\xE7\x8B\xAC</font><br>");
       EXPECT_EQ(page[13], chinese.LangText("frmprintselect.sudokuby"));
       int cells = 0;

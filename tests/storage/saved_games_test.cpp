@@ -100,13 +100,16 @@ TEST(SavedGamesTest, DamagedRecordsAreMarkedAndTheOthersStayReadable) {
     std::vector<std::string> damaged;  // placed between two good records
   };
   const Case cases[] = {
-      {"level line without a digit", {"Name=bad", "x ", good[2], good[3], good[4], good[5], good[6],
-                                      good[7], good[8], good[9], good[10], "", ""}},
+      {"level line without a digit",
+       {"Name=bad", "x ", good[2], good[3], good[4], good[5], good[6], good[7], good[8], good[9],
+        good[10], "", ""}},
       {"short record", {"Name=bad", "1 ", good[2], good[3]}},
-      {"stray line inside", {"Name=bad", "1 ", good[2], "junk", good[3], good[4], good[5], good[6],
-                             good[7], good[8], good[9], good[10], "", ""}},
-      {"binary junk in a field", {"Name=bad", "1 ", "\x01\xFF", good[3], good[4], good[5], good[6],
-                                  good[7], good[8], good[9], good[10], "", ""}},
+      {"stray line inside",
+       {"Name=bad", "1 ", good[2], "junk", good[3], good[4], good[5], good[6], good[7], good[8],
+        good[9], good[10], "", ""}},
+      {"binary junk in a field",
+       {"Name=bad", "1 ", "\x01\xFF", good[3], good[4], good[5], good[6], good[7], good[8], good[9],
+        good[10], "", ""}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);

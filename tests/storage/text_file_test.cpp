@@ -27,11 +27,15 @@ TEST(TextFileTest, DecodesByteOrderMarks) {
   };
   const Case cases[] = {
       {"no mark", "Name=a\r\n", "Name=a\r\n"},
-      {"UTF-8 mark", "\xEF\xBB\xBF" "15,3", "15,3"},
+      {"UTF-8 mark",
+       "\xEF\xBB\xBF"
+       "15,3",
+       "15,3"},
       {"UTF-16 LE", Bytes({0xFF, 0xFE, 'N', 0, 0x70, 0x65, '\r', 0, '\n', 0}), "N\xE6\x95\xB0\r\n"},
       {"UTF-16 BE", Bytes({0xFE, 0xFF, 0, '1', 0xD8, 0x3D, 0xDE, 0x00}), "1\xF0\x9F\x98\x80"},
       {"UTF-16 unpaired surrogate and odd byte", Bytes({0xFF, 0xFE, 0x00, 0xD8, 'a', 0, 'b'}),
-       "\xEF\xBF\xBD" "a\xEF\xBF\xBD"},
+       "\xEF\xBF\xBD"
+       "a\xEF\xBF\xBD"},
       {"empty", "", ""},
   };
   for (const Case& c : cases) {
@@ -52,8 +56,13 @@ TEST(TextFileTest, Utf8CountsCharactersAndReplacesBadBytes) {
   EXPECT_EQ(Utf8ToUtf32("a\xEF\xBC\x9F"), U"a\uFF1F");
   EXPECT_EQ(Utf8Length("\xEF\xBC\x9F\xEF\xBC\x9F"), 2u);
   // A lone continuation byte, a cut sequence and an overlong form: one U+FFFD per bad byte.
-  EXPECT_EQ(Utf8ToUtf32("\x80" "1\xE6\x95" "2\xC0\xAF"), U"\uFFFD1\uFFFD\uFFFD2\uFFFD\uFFFD");
-  EXPECT_EQ(Utf32ToUtf8(U"\uFF1F1"), "\xEF\xBC\x9F" "1");
+  EXPECT_EQ(Utf8ToUtf32("\x80"
+                        "1\xE6\x95"
+                        "2\xC0\xAF"),
+            U"\uFFFD1\uFFFD\uFFFD2\uFFFD\uFFFD");
+  EXPECT_EQ(Utf32ToUtf8(U"\uFF1F1"),
+            "\xEF\xBC\x9F"
+            "1");
 }
 
 class TextFileOnDiskTest : public ::testing::Test {
