@@ -11,7 +11,7 @@ namespace vexlo::ui {
 AppearanceColorPanel::AppearanceColorPanel(QWidget* parent) : QFrame(parent) {
   setFrameStyle(QFrame::Panel | QFrame::Sunken);
   setLineWidth(1);
-  setFixedSize(sizeHint());
+  setFixedSize(kSize);
   setCursor(Qt::PointingHandCursor);
   // Reachable from the keyboard too: Tab to the swatch, Space opens the picker.
   setFocusPolicy(Qt::StrongFocus);

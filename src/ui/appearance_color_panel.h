@@ -17,7 +17,8 @@ class AppearanceColorPanel : public QFrame {
   Color color() const { return color_; }
   void setColor(Color color);  // emits nothing
 
-  QSize sizeHint() const override { return {38, 15}; }
+  static constexpr QSize kSize{38, 15};
+  QSize sizeHint() const override { return kSize; }
 
  signals:
   void clicked();
