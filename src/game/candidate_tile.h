@@ -5,7 +5,7 @@
 namespace vexlo {
 
 struct TileState {
-  bool visible = false;  // the tile window is shown
+  bool visible = false;   // the tile window is shown
   bool tileOpen = false;  // a click on a cell first closes the tile and does nothing else
   int tileRow = 0;
   int tileCol = 0;

@@ -10,10 +10,10 @@ namespace vexlo {
 
 // The sixteen standard colours of the marking grid, in grid order (4 x 4, row-major).
 inline constexpr std::array<Color, 16> kColorGridColors = {
-    Rgb(0, 0, 0),       Rgb(128, 0, 0),   Rgb(0, 128, 0),     Rgb(128, 128, 0),
-    Rgb(0, 0, 128),     Rgb(128, 0, 128), Rgb(0, 128, 128),   Rgb(192, 192, 192),
-    Rgb(128, 128, 128), Rgb(255, 0, 0),   Rgb(0, 255, 0),     Rgb(255, 255, 0),
-    Rgb(0, 0, 255),     Rgb(255, 0, 255), Rgb(0, 255, 255),   Rgb(255, 255, 255)};
+    Rgb(0, 0, 0),       Rgb(128, 0, 0),   Rgb(0, 128, 0),   Rgb(128, 128, 0),
+    Rgb(0, 0, 128),     Rgb(128, 0, 128), Rgb(0, 128, 128), Rgb(192, 192, 192),
+    Rgb(128, 128, 128), Rgb(255, 0, 0),   Rgb(0, 255, 0),   Rgb(255, 255, 0),
+    Rgb(0, 0, 255),     Rgb(255, 0, 255), Rgb(0, 255, 255), Rgb(255, 255, 255)};
 
 // The grid entry selected when the window is created: yellow.
 inline constexpr int kDefaultMarkingColorIndex = 11;

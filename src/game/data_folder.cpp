@@ -10,7 +10,9 @@ namespace fs = std::filesystem;
 namespace {
 
 // Engine strings are UTF-8; paths are built from them without the system code page.
-fs::path FromUtf8(const std::string& text) { return fs::path(std::u8string(text.begin(), text.end())); }
+fs::path FromUtf8(const std::string& text) {
+  return fs::path(std::u8string(text.begin(), text.end()));
+}
 
 std::string ToUtf8(const fs::path& path) {
   const std::u8string text = path.u8string();

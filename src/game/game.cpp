@@ -10,16 +10,15 @@ namespace vexlo {
 
 namespace {
 
-constexpr std::array<const char*, 5> kLevelCaptionKeys = {
-    "msg_ndtxt_veryeasy", "msg_ndtxt_gentle", "msg_ndtxt_moderate", "msg_ndtxt_tough",
-    "msg_ndtxt_diabolical"};
+constexpr std::array<const char*, 5> kLevelCaptionKeys = {"msg_ndtxt_veryeasy", "msg_ndtxt_gentle",
+                                                          "msg_ndtxt_moderate", "msg_ndtxt_tough",
+                                                          "msg_ndtxt_diabolical"};
 
 const std::string kNoPuzzle(81, '0');
 
 }  // namespace
 
-Game::Game(Prompt& prompt, TextLookup langText)
-    : prompt_(prompt), langText_(std::move(langText)) {}
+Game::Game(Prompt& prompt, TextLookup langText) : prompt_(prompt), langText_(std::move(langText)) {}
 
 void Game::FormCreate(const std::string& appDataRoot) {
   DataFolder = DataFolderIn(appDataRoot);

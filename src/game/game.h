@@ -68,7 +68,7 @@ class Game {
 
   std::array<DigitCounter, 9> counters{};  // ProgressBar1 .. ProgressBar9
   HistoryButtons buttons;
-  std::string statusText;        // first panel of sb1
+  std::string statusText;          // first panel of sb1
   bool completionVisible = false;  // WC_Label
 
   TileState tile;
@@ -99,18 +99,18 @@ class Game {
   void RetranslateTexts();                // after the active table changed
 
   // ---- Digit buttons ----
-  int SelectedDigit() const;           // 1..9 when exactly one button is down, else 0
+  int SelectedDigit() const;  // 1..9 when exactly one button is down, else 0
   bool AnyDigitDown() const;
   std::string DisplayDigitSet() const;  // the digits whose candidates are shown
   void PressDigit(int digit) { digitDown[digit - 1] = true; }
-  void disnote11Click(int digit);      // click on the button of the digit
+  void disnote11Click(int digit);  // click on the button of the digit
 
   // ---- Operation modes ----
   // Before a mouse click on "Pencil and Paper"; false when the player cancels the switch.
   bool rb_noneMouseDown();
   void SetMode(OperationMode newMode);  // checks a radio button; no click when unchanged
-  void rb_noneClick();                 // a mode radio button became checked
-  void RepaintForMode();               // the board's view for the mode, then its colours
+  void rb_noneClick();                  // a mode radio button became checked
+  void RepaintForMode();                // the board's view for the mode, then its colours
 
   // ---- Board colours and marking ----
   Color BaseColor(int row, int col) const;

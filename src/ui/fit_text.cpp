@@ -16,7 +16,8 @@ constexpr double kSmallestPointSize = 7.0;
 int CaptionRoom(const QAbstractButton* button) {
   const QStyle* style = button->style();
   if (qobject_cast<const QRadioButton*>(button) != nullptr) {
-    return button->width() - style->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth, nullptr, button) -
+    return button->width() -
+           style->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth, nullptr, button) -
            style->pixelMetric(QStyle::PM_RadioButtonLabelSpacing, nullptr, button) - 2;
   }
   if (qobject_cast<const QCheckBox*>(button) != nullptr) {

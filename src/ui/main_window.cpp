@@ -31,9 +31,8 @@ namespace {
 // Status bar colour while it shows a help text (RGB 255, 188, 121).
 const QColor kStatusHintColor(255, 188, 121);
 
-constexpr const char* kNewGameButtons[] = {"btCreateVeryEasy", "btCreateGentle",
-                                           "btCreateModerate", "btCreateTough",
-                                           "btCreateDiabolical"};
+constexpr const char* kNewGameButtons[] = {"btCreateVeryEasy", "btCreateGentle", "btCreateModerate",
+                                           "btCreateTough", "btCreateDiabolical"};
 constexpr const char* kNewGameItems[] = {"mnVeryEasy", "mnGentle", "mnModerate", "mnTough",
                                          "mnDiabolical"};
 
@@ -187,19 +186,16 @@ void TForm1::WireCommands() {
       ShowGame();
     });
   }
-  connect(chkcolor, &QCheckBox::toggled, this, [this](bool checked) {
-    game_->chkcolor.checked = checked;
-  });
-  connect(cbautoupdate, &QCheckBox::toggled, this, [this](bool checked) {
-    game_->cbautoupdate.checked = checked;
-  });
+  connect(chkcolor, &QCheckBox::toggled, this,
+          [this](bool checked) { game_->chkcolor.checked = checked; });
+  connect(cbautoupdate, &QCheckBox::toggled, this,
+          [this](bool checked) { game_->cbautoupdate.checked = checked; });
   connect(colorgrid1, &ColorGrid::foregroundChosen, this,
           [this](int index) { game_->markingColorIndex = index; });
   onClick("bt_clearcolor", [this] {
     game_->ClearMarking();
     ShowGame();
   });
-
 }
 
 void TForm1::OpenHelp(const char* commandName) {
@@ -231,7 +227,7 @@ void TForm1::ShowGame() {
   sd991->refresh();
 
   // Checking a radio button from the state must not run the mode switch again.
-  QRadioButton* modeButton = g.mode == OperationMode::PencilAndPaper ? rb_none
+  QRadioButton* modeButton = g.mode == OperationMode::PencilAndPaper  ? rb_none
                              : g.mode == OperationMode::AllCandidates ? rb_all
                                                                       : rb_one;
   for (QRadioButton* button : {rb_none, rb_one, rb_all}) {
@@ -239,7 +235,8 @@ void TForm1::ShowGame() {
     button->setChecked(button == modeButton);
   }
   for (int d = 1; d <= 9; ++d) digitButtons[d - 1]->setChecked(g.digitDown[d - 1]);
-  for (auto [box, state] : {std::pair{cbautoupdate, g.cbautoupdate}, std::pair{chkcolor, g.chkcolor}}) {
+  for (auto [box, state] :
+       {std::pair{cbautoupdate, g.cbautoupdate}, std::pair{chkcolor, g.chkcolor}}) {
     const QSignalBlocker blocker(box);
     box->setChecked(state.checked);
     box->setEnabled(state.enabled);

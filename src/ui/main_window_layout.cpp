@@ -53,14 +53,22 @@ constexpr MenuEntry kFileMenu[] = {
 };
 
 constexpr MenuEntry kNewGameMenu[] = {
-    {"mnVeryEasy", "Very Easy"}, {"mnGentle", "Gentle"},         {"mnModerate", "Moderate"},
-    {"mnTough", "Tough"},        {"mnDiabolical", "Diabolical"}, {"N1", "-"},
+    {"mnVeryEasy", "Very Easy"},
+    {"mnGentle", "Gentle"},
+    {"mnModerate", "Moderate"},
+    {"mnTough", "Tough"},
+    {"mnDiabolical", "Diabolical"},
+    {"N1", "-"},
     {"mnDisplayYourGameList2", "Display Your Game List"},
 };
 
 constexpr MenuEntry kToolsMenu[] = {
-    {"mnAppearance", "Appearance"},  {"N2", "-"}, {"savet", "Save Replay"},
-    {"mnLoadReplay", "Load Replay"}, {"N3", "-"}, {"mnCopyPuzzleToClipboard", "Copy Puzzle To Clipboard"},
+    {"mnAppearance", "Appearance"},
+    {"N2", "-"},
+    {"savet", "Save Replay"},
+    {"mnLoadReplay", "Load Replay"},
+    {"N3", "-"},
+    {"mnCopyPuzzleToClipboard", "Copy Puzzle To Clipboard"},
 };
 
 // We have no web site and no update service: those entries stay hidden. The four link
@@ -103,20 +111,23 @@ constexpr ToolEntry kFileTools[] = {
 };
 
 constexpr ToolEntry kGameTools[] = {
-    {"ToolButton13", nullptr},
-    {"btRestart", "view-refresh"},
-    {"btsolve", "games-solve"},
-    {"btcopy", "edit-copy"},
-    {"btsavepic", "insert-image"},
+    {"ToolButton13", nullptr}, {"btRestart", "view-refresh"}, {"btsolve", "games-solve"},
+    {"btcopy", "edit-copy"},   {"btsavepic", "insert-image"},
 };
 
 constexpr ToolEntry kPlayTools[] = {
-    {"ToolButton15", nullptr},       {"btcheck", "edit-find"},
-    {"btShowhint", "games-hint"},    {"ToolButton17", nullptr},
-    {"btStartBranch", "vcs-branch"}, {"btAccept", "vcs-merge"},
-    {"btRejectBranch", "vcs-branch-delete"}, {"ToolButton18", nullptr},
-    {"btfirst", "go-first"},         {"btback", "go-previous"},
-    {"btnext", "go-next"},           {"btlast", "go-last"},
+    {"ToolButton15", nullptr},
+    {"btcheck", "edit-find"},
+    {"btShowhint", "games-hint"},
+    {"ToolButton17", nullptr},
+    {"btStartBranch", "vcs-branch"},
+    {"btAccept", "vcs-merge"},
+    {"btRejectBranch", "vcs-branch-delete"},
+    {"ToolButton18", nullptr},
+    {"btfirst", "go-first"},
+    {"btback", "go-previous"},
+    {"btnext", "go-next"},
+    {"btlast", "go-last"},
     {"ToolButton1", "draw-freehand"},
 };
 
@@ -377,8 +388,8 @@ void TForm1::BuildWindow() {
   CreateToolBars();
   auto* client = new QWidget(this);
   client->setObjectName(QStringLiteral("Form1Client"));
-  client->setFixedSize(kClientWidth, kClientHeight - kTopBarHeight - kBottomBarHeight -
-                                         kStatusBarHeight);
+  client->setFixedSize(kClientWidth,
+                       kClientHeight - kTopBarHeight - kBottomBarHeight - kStatusBarHeight);
   setCentralWidget(client);
   CreateBoardPanel(client);
   CreateRightColumn(client);

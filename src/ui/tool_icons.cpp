@@ -12,7 +12,8 @@ namespace {
 // platform theme) and the "icons" folder of every XDG data folder.
 QStringList IconRoots() {
   QStringList roots = QIcon::themeSearchPaths();
-  for (const QString& data : QStandardPaths::standardLocations(QStandardPaths::GenericDataLocation)) {
+  for (const QString& data :
+       QStandardPaths::standardLocations(QStandardPaths::GenericDataLocation)) {
     roots << data + QStringLiteral("/icons");
   }
   roots.removeDuplicates();

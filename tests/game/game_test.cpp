@@ -26,8 +26,8 @@ int CounterSum(const Game& game) {
 }
 
 bool AnyHistoryButton(const HistoryButtons& b) {
-  return b.btStartBranch || b.btAccept || b.btRejectBranch || b.btfirst || b.btback ||
-         b.btnext || b.btlast;
+  return b.btStartBranch || b.btAccept || b.btRejectBranch || b.btfirst || b.btback || b.btnext ||
+         b.btlast;
 }
 
 TEST(StartUp, LeavesAnEmptyDisabledBoardOfFixedCells) {
@@ -193,9 +193,9 @@ TEST(Restart, AnsweredNoChangesNothing) {
   PlayedGame f;
   f.prompt.answers = {false};
   f.game.btRestartClick();
-  ASSERT_EQ(f.prompt.questions,
-            std::vector<std::string>{
-                "Are you sure you want to reset this game to the initial state?"});
+  ASSERT_EQ(
+      f.prompt.questions,
+      std::vector<std::string>{"Are you sure you want to reset this game to the initial state?"});
   EXPECT_EQ(f.game.sd991.cell(f.open[0].first, f.open[0].second).digits, "5");
   EXPECT_EQ(f.game.sd991.cell(f.open[2].first, f.open[2].second).digits, "137");
   EXPECT_EQ(f.game.TimeLabel1.MS(), 65000);
@@ -258,7 +258,7 @@ TEST_P(DigitCounters, CountPlacedDigits) {
 }
 
 std::vector<std::tuple<CellState, std::string>> Repeat(CellState state, const char* digits,
-                                                        int times) {
+                                                       int times) {
   return std::vector<std::tuple<CellState, std::string>>(times, {state, digits});
 }
 
@@ -266,18 +266,21 @@ INSTANTIATE_TEST_SUITE_P(
     Cases, DigitCounters,
     ::testing::Values(
         CounterCase{"NineFivesTurnRed", Repeat(CellState::BigNumber, "5", 9), 5, 9, colors::kRed},
-        CounterCase{"ATenthFiveStaysAtNine", Repeat(CellState::Fixed, "5", 10), 5, 9,
-                    colors::kRed},
+        CounterCase{"ATenthFiveStaysAtNine", Repeat(CellState::Fixed, "5", 10), 5, 9, colors::kRed},
         CounterCase{"EightIsBlue", Repeat(CellState::Fixed, "5", 8), 5, 8, colors::kBlue},
         CounterCase{"SingleCandidateDoesNotCount", Repeat(CellState::Open, "4", 9), 4, 0,
                     colors::kBlue},
         CounterCase{"GivensAndBigNumbersBothCount",
                     {{CellState::Fixed, "2"}, {CellState::BigNumber, "2"}, {CellState::Open, "2"}},
-                    2, 2, colors::kBlue},
-        CounterCase{"TextsThatAreNotOneDigitDoNotCount",
-                    {{CellState::BigNumber, "23"}, {CellState::BigNumber, "0"},
-                     {CellState::BigNumber, ""}},
-                    2, 0, colors::kBlue}),
+                    2,
+                    2,
+                    colors::kBlue},
+        CounterCase{
+            "TextsThatAreNotOneDigitDoNotCount",
+            {{CellState::BigNumber, "23"}, {CellState::BigNumber, "0"}, {CellState::BigNumber, ""}},
+            2,
+            0,
+            colors::kBlue}),
     [](const ::testing::TestParamInfo<CounterCase>& info) { return info.param.name; });
 
 TEST(FormActivate, ClosesTheTileAndForgetsItUnlessTheMouseIsOverACell) {

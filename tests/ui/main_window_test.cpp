@@ -37,22 +37,87 @@ class ScriptedPrompt : public vexlo::Prompt {
 };
 
 // Every control and menu item that the window's commands and texts address by name.
-const char* const kNamedWidgets[] = {
-    "sd991", "TimeLabel1", "ndtxt", "sb1", "Panel1", "grpshowcandidates", "grpColorPanel",
-    "rb_none", "rb_one", "rb_all", "cbautoupdate", "chkcolor", "colorgrid1", "bt_clearcolor",
-    "bthelp1", "bthelp2", "lbl1", "WC_Label", "ToolBar1", "ToolBar2",
-    "btDisplayYourGameList", "btsave", "btprintableBoard", "btimport", "btCreateVeryEasy",
-    "btCreateGentle", "btCreateModerate", "btCreateTough", "btCreateDiabolical", "btRestart",
-    "btsolve", "btcopy", "btsavepic", "btcheck", "btShowhint", "btStartBranch", "btAccept",
-    "btRejectBranch", "btfirst", "btback", "btnext", "btlast", "ToolButton1"};
+const char* const kNamedWidgets[] = {"sd991",
+                                     "TimeLabel1",
+                                     "ndtxt",
+                                     "sb1",
+                                     "Panel1",
+                                     "grpshowcandidates",
+                                     "grpColorPanel",
+                                     "rb_none",
+                                     "rb_one",
+                                     "rb_all",
+                                     "cbautoupdate",
+                                     "chkcolor",
+                                     "colorgrid1",
+                                     "bt_clearcolor",
+                                     "bthelp1",
+                                     "bthelp2",
+                                     "lbl1",
+                                     "WC_Label",
+                                     "ToolBar1",
+                                     "ToolBar2",
+                                     "btDisplayYourGameList",
+                                     "btsave",
+                                     "btprintableBoard",
+                                     "btimport",
+                                     "btCreateVeryEasy",
+                                     "btCreateGentle",
+                                     "btCreateModerate",
+                                     "btCreateTough",
+                                     "btCreateDiabolical",
+                                     "btRestart",
+                                     "btsolve",
+                                     "btcopy",
+                                     "btsavepic",
+                                     "btcheck",
+                                     "btShowhint",
+                                     "btStartBranch",
+                                     "btAccept",
+                                     "btRejectBranch",
+                                     "btfirst",
+                                     "btback",
+                                     "btnext",
+                                     "btlast",
+                                     "ToolButton1"};
 
-const char* const kMenuItems[] = {
-    "mnFile", "mnSaveCurrentBoard", "mnDisplayYourGameList1", "mnPrintableBoard",
-    "mnImportSudoku", "N5", "mnContinue", "N18", "mnExit", "mnNewGame", "mnVeryEasy",
-    "mnGentle", "mnModerate", "mnTough", "mnDiabolical", "N1", "mnDisplayYourGameList2",
-    "mnTools", "mnAppearance", "N2", "savet", "mnLoadReplay", "N3", "mnCopyPuzzleToClipboard",
-    "mnHelp", "mnContent", "N15", "mnC1", "mnC2", "mnC3", "mnC4", "N4", "mnAbout",
-    "mnLanguage", "mnLangChinese", "mnLangEnglish", "mnLangJapanese"};
+const char* const kMenuItems[] = {"mnFile",
+                                  "mnSaveCurrentBoard",
+                                  "mnDisplayYourGameList1",
+                                  "mnPrintableBoard",
+                                  "mnImportSudoku",
+                                  "N5",
+                                  "mnContinue",
+                                  "N18",
+                                  "mnExit",
+                                  "mnNewGame",
+                                  "mnVeryEasy",
+                                  "mnGentle",
+                                  "mnModerate",
+                                  "mnTough",
+                                  "mnDiabolical",
+                                  "N1",
+                                  "mnDisplayYourGameList2",
+                                  "mnTools",
+                                  "mnAppearance",
+                                  "N2",
+                                  "savet",
+                                  "mnLoadReplay",
+                                  "N3",
+                                  "mnCopyPuzzleToClipboard",
+                                  "mnHelp",
+                                  "mnContent",
+                                  "N15",
+                                  "mnC1",
+                                  "mnC2",
+                                  "mnC3",
+                                  "mnC4",
+                                  "N4",
+                                  "mnAbout",
+                                  "mnLanguage",
+                                  "mnLangChinese",
+                                  "mnLangEnglish",
+                                  "mnLangJapanese"};
 
 QString Zh(const char* key) {
   static const vexlo::LanguageTable table = vexlo::BuiltInTable(vexlo::Language::Chinese);
@@ -65,6 +130,14 @@ int CounterSum(TForm1& window) {
     sum += window.findChild<vexlo::ui::Tmousepb*>(QStringLiteral("ProgressBar%1").arg(d))->value();
   }
   return sum;
+}
+
+// The hidden dialog of that name among the program's windows.
+QWidget* TopLevel(const char* name) {
+  for (QWidget* widget : QApplication::topLevelWidgets()) {
+    if (widget->objectName() == QLatin1String(name)) return widget;
+  }
+  return nullptr;
 }
 
 QPoint ClientPos(TForm1& window, const char* name) {
@@ -122,8 +195,7 @@ class MainWindowTest : public QObject {
       QCOMPARE(counter->orientation(), Qt::Vertical);
     }
     for (const char* name : {"btsave", "btCreateTough", "btlast", "ToolButton1"}) {
-      QVERIFY2(!window->findChild<QToolButton*>(QString::fromLatin1(name))->icon().isNull(),
-               name);
+      QVERIFY2(!window->findChild<QToolButton*>(QString::fromLatin1(name))->icon().isNull(), name);
     }
   }
 
@@ -167,8 +239,7 @@ class MainWindowTest : public QObject {
     auto window = MakeWindow();
     Click(*window, "btCreateTough");
     const vexlo::Game& game = window->game();
-    QCOMPARE(window->findChild<QLabel*>(QStringLiteral("ndtxt"))->text(),
-             Zh("msg_ndtxt_tough"));
+    QCOMPARE(window->findChild<QLabel*>(QStringLiteral("ndtxt"))->text(), Zh("msg_ndtxt_tough"));
     QVERIFY(window->findChild<QWidget*>(QStringLiteral("sd991"))->isEnabled());
     const std::string puzzle = game.QJ1.GetPuzzle();
     const int givens = 81 - static_cast<int>(std::count(puzzle.begin(), puzzle.end(), '0'));
@@ -179,6 +250,19 @@ class MainWindowTest : public QObject {
     QTRY_VERIFY(game.TimeLabel1.MS() >= 200);
     QCOMPARE(window->findChild<QLabel*>(QStringLiteral("TimeLabel1"))->text(),
              QString::fromStdString(game.TimeLabel1.caption()));
+  }
+
+  void countersShowTheGameCounts() {
+    auto window = MakeWindow();
+    window->game().counters[4] = {9, vexlo::colors::kRed};
+    window->game().counters[6] = {3, vexlo::colors::kBlue};
+    window->ShowGame();
+    auto* five = window->findChild<vexlo::ui::Tmousepb*>(QStringLiteral("ProgressBar5"));
+    auto* seven = window->findChild<vexlo::ui::Tmousepb*>(QStringLiteral("ProgressBar7"));
+    QCOMPARE(five->value(), 9);
+    QCOMPARE(five->barColor(), vexlo::colors::kRed);
+    QCOMPARE(seven->value(), 3);
+    QCOMPARE(seven->barColor(), vexlo::colors::kBlue);
   }
 
   void restartAsksAndKeepsTheGivens() {
@@ -207,6 +291,8 @@ class MainWindowTest : public QObject {
                QStringLiteral("  Level:Gentle"));
       QCOMPARE(window->findChild<QGroupBox*>(QStringLiteral("grpshowcandidates"))->title(),
                QStringLiteral("Operation Mode"));
+      // The dialogs follow at once, hidden ones too.
+      QCOMPARE(TopLevel("frmAppearance")->windowTitle(), QStringLiteral("Appearance"));
     }
     {
       auto window = MakeWindow();
