@@ -10,6 +10,7 @@
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolButton>
+#include <functional>
 
 #include "ui/about_dialog.h"
 #include "ui/app_data_location.h"
@@ -99,49 +100,38 @@ void TForm1::ApplyTexts() {
   if (sizeFixed_) setFixedSize(sizeHint());
 }
 
+void TForm1::OnClick(const char* name, std::function<void()> handler) {
+  if (auto* button = findChild<QToolButton*>(QString::fromLatin1(name))) {
+    connect(button, &QToolButton::clicked, this, std::move(handler));
+  }
+}
+
+void TForm1::OnMenu(const char* name, std::function<void()> handler) {
+  if (auto* action = findChild<QAction*>(QString::fromLatin1(name))) {
+    connect(action, &QAction::triggered, this, std::move(handler));
+  }
+}
+
 void TForm1::WireCommands() {
-  auto onClick = [this](const char* name, auto handler) {
-    if (auto* button = findChild<QToolButton*>(QString::fromLatin1(name))) {
-      connect(button, &QToolButton::clicked, this, handler);
-    }
-  };
-  auto onMenu = [this](const char* name, auto handler) {
-    if (auto* action = findChild<QAction*>(QString::fromLatin1(name))) {
-      connect(action, &QAction::triggered, this, handler);
-    }
-  };
+  WireGameCommands();
+  WireBoardHover();
+  WireWindowCommands();
+}
+
+void TForm1::WireGameCommands() {
   for (int level = 0; level < 5; ++level) {
     auto newGame = [this, level] {
       game_->NewGame(level);
       ShowGame();
     };
-    onClick(kNewGameButtons[level], newGame);
-    onMenu(kNewGameItems[level], newGame);
+    OnClick(kNewGameButtons[level], newGame);
+    OnMenu(kNewGameItems[level], newGame);
   }
-  onClick("btRestart", [this] {
+  OnClick("btRestart", [this] {
     game_->btRestartClick();
     ShowGame();
     if (game_->boardEnabled) rb_none->setFocus();
   });
-  onMenu("mnExit", [this] { close(); });
-  onMenu("mnAppearance", [this] { frmAppearance_->exec(); });
-  onMenu("mnAbout", [this] {
-    Tfrm_about about(language_, this);
-    about.exec();
-  });
-  for (const char* name : {"mnContent", "bthelp1", "bthelp2", "mnC1", "mnC2", "mnC3", "mnC4",
-                           "mnE1", "mnE2", "mnE3", "mnE4", "mnJ1"}) {
-    auto help = [this, name] { OpenHelp(name); };
-    onClick(name, help);
-    onMenu(name, help);
-  }
-  if (auto* link = findChild<QLabel*>(QStringLiteral("lbl1"))) link->installEventFilter(this);
-  for (auto [language, action] : languageActions_) {
-    connect(action, &QAction::triggered, this, [this, language] {
-      SwitchLanguage(language_, qtTexts_, language);
-      RememberLanguage(language);
-    });
-  }
 
   // Operation modes: a mouse press on "Pencil and Paper" may ask first; the radio button's
   // own check then runs the switch.
@@ -157,12 +147,31 @@ void TForm1::WireCommands() {
   onMode(rb_one, OperationMode::PartCandidates);
   onMode(rb_all, OperationMode::AllCandidates);
   // Selects "Pencil and Paper" as a mouse click on its radio button would.
-  onClick("ToolButton1", [this] {
+  OnClick("ToolButton1", [this] {
     const bool goOn = game_->rb_noneMouseDown();
     ShowGame();
     if (goOn) rb_none->click();
   });
 
+  for (int d = 1; d <= 9; ++d) {
+    connect(digitButtons[d - 1], &QToolButton::clicked, this, [this, d] {
+      game_->disnote11Click(d);
+      ShowGame();
+    });
+  }
+  connect(chkcolor, &QCheckBox::toggled, this,
+          [this](bool checked) { game_->chkcolor.checked = checked; });
+  connect(cbautoupdate, &QCheckBox::toggled, this,
+          [this](bool checked) { game_->cbautoupdate.checked = checked; });
+  connect(colorgrid1, &ColorGrid::foregroundChosen, this,
+          [this](int index) { game_->markingColorIndex = index; });
+  OnClick("bt_clearcolor", [this] {
+    game_->ClearMarking();
+    ShowGame();
+  });
+}
+
+void TForm1::WireBoardHover() {
   connect(sd991, &BoardView::cellEntered, this, [this](int row, int col) {
     game_->SetCellHover(row, col, true);
     sd991->refresh();
@@ -179,23 +188,27 @@ void TForm1::WireCommands() {
     game_->SetPanelHover(row, col, digit, false);
     sd991->refresh();
   });
+}
 
-  for (int d = 1; d <= 9; ++d) {
-    connect(digitButtons[d - 1], &QToolButton::clicked, this, [this, d] {
-      game_->disnote11Click(d);
-      ShowGame();
+void TForm1::WireWindowCommands() {
+  OnMenu("mnExit", [this] { close(); });
+  OnMenu("mnAppearance", [this] { frmAppearance_->exec(); });
+  OnMenu("mnAbout", [this] {
+    Tfrm_about about(language_, this);
+    about.exec();
+  });
+  for (const char* name : {"mnContent", "bthelp1", "bthelp2", "mnC1", "mnC2", "mnC3", "mnC4",
+                           "mnE1", "mnE2", "mnE3", "mnE4", "mnJ1"}) {
+    OnClick(name, [this, name] { OpenHelp(name); });
+    OnMenu(name, [this, name] { OpenHelp(name); });
+  }
+  if (auto* link = findChild<QLabel*>(QStringLiteral("lbl1"))) link->installEventFilter(this);
+  for (auto [language, action] : languageActions_) {
+    connect(action, &QAction::triggered, this, [this, language] {
+      SwitchLanguage(language_, qtTexts_, language);
+      RememberLanguage(language);
     });
   }
-  connect(chkcolor, &QCheckBox::toggled, this,
-          [this](bool checked) { game_->chkcolor.checked = checked; });
-  connect(cbautoupdate, &QCheckBox::toggled, this,
-          [this](bool checked) { game_->cbautoupdate.checked = checked; });
-  connect(colorgrid1, &ColorGrid::foregroundChosen, this,
-          [this](int index) { game_->markingColorIndex = index; });
-  onClick("bt_clearcolor", [this] {
-    game_->ClearMarking();
-    ShowGame();
-  });
 }
 
 void TForm1::OpenHelp(const char* commandName) {

@@ -7,6 +7,7 @@
 
 #include <QMainWindow>
 #include <array>
+#include <functional>
 #include <memory>
 #include <utility>
 
@@ -65,6 +66,12 @@ class TForm1 : public QMainWindow {
   void CreateRightColumn(QWidget* client);
   void CreateStatusBar();
   void WireCommands();
+  void WireGameCommands();
+  void WireBoardHover();
+  void WireWindowCommands();
+  // Connects the click of the tool button, or the menu item, of that name.
+  void OnClick(const char* name, std::function<void()> handler);
+  void OnMenu(const char* name, std::function<void()> handler);
   void ApplyTexts();
   void OpenHelp(const char* commandName);
 
