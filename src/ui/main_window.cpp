@@ -203,7 +203,8 @@ void TForm1::WireWindowCommands() {
     OnMenu(name, [this, name] { OpenHelp(name); });
   }
   if (auto* link = findChild<QLabel*>(QStringLiteral("lbl1"))) link->installEventFilter(this);
-  for (auto [language, action] : languageActions_) {
+  for (const auto& [entry, action] : languageActions_) {
+    const Language language = entry;  // a structured binding cannot be captured everywhere
     connect(action, &QAction::triggered, this, [this, language] {
       SwitchLanguage(language_, qtTexts_, language);
       RememberLanguage(language);
