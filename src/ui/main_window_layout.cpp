@@ -311,9 +311,16 @@ void TForm1::CreateBoardPanel(QWidget* client) {
 }
 
 void TForm1::CreateRightColumn(QWidget* client) {
-  auto* modes = new QGroupBox(QStringLiteral("Operation Mode"), client);
+  // A plain panel holds the right-hand column; positions below are the window's, shifted.
+  constexpr int kColumnLeft = 474;
+  auto* column = new QWidget(client);
+  column->setObjectName(QStringLiteral("Panel2"));
+  column->setGeometry(kColumnLeft, 0, kClientWidth - kColumnLeft, client->height());
+  auto at = [](int left, int top) { return QPoint(left - kColumnLeft, top - kTop); };
+
+  auto* modes = new QGroupBox(QStringLiteral("Operation Mode"), column);
   modes->setObjectName(QStringLiteral("grpshowcandidates"));
-  modes->setGeometry(480, 40 - kTop, 107, 168);
+  modes->setGeometry(QRect(at(480, 40), QSize(107, 168)));
   auto radio = [modes](const char* name, const char* caption, int top) {
     auto* button = new QRadioButton(QString::fromLatin1(caption), modes);
     button->setObjectName(QString::fromLatin1(name));
@@ -338,9 +345,9 @@ void TForm1::CreateRightColumn(QWidget* client) {
     digitButtons[d - 1] = button;
   }
 
-  auto* marking = new QGroupBox(QStringLiteral("Color Panel"), client);
+  auto* marking = new QGroupBox(QStringLiteral("Color Panel"), column);
   marking->setObjectName(QStringLiteral("grpColorPanel"));
-  marking->setGeometry(480, 219 - kTop, 107, 173);
+  marking->setGeometry(QRect(at(480, 219), QSize(107, 173)));
   chkcolor = new QCheckBox(QStringLiteral("Marking"), marking);
   chkcolor->setObjectName(QStringLiteral("chkcolor"));
   chkcolor->setGeometry(6, 17, 99, 18);
@@ -354,19 +361,19 @@ void TForm1::CreateRightColumn(QWidget* client) {
 
   // The "?" buttons sit on the frames of the two groups, beside their titles.
   for (auto [name, top] : {std::pair{"bthelp1", 37}, std::pair{"bthelp2", 217}}) {
-    auto* help = new QToolButton(client);
+    auto* help = new QToolButton(column);
     help->setObjectName(QString::fromLatin1(name));
     help->setText(QStringLiteral("?"));
-    help->setGeometry(565, top - kTop, 16, 16);
+    help->setGeometry(QRect(at(565, top), QSize(16, 16)));
     help->setAutoRaise(true);
     help->raise();
   }
 
   // The digit counters, counter 1 leftmost, alternately 12 and 13 pixels apart.
   for (int d = 1, left = 481; d <= 9; ++d) {
-    auto* counter = new Tmousepb(client);
+    auto* counter = new Tmousepb(column);
     counter->setObjectName(QStringLiteral("ProgressBar%1").arg(d));
-    counter->move(left, 432 - kTop);
+    counter->move(at(left, 432));
     ProgressBars[d - 1] = counter;
     left += d % 2 == 1 ? 12 : 13;
   }
