@@ -155,6 +155,25 @@ TEST(NewGame, ClearsTheMarksAndTheMarkingBox) {
   EXPECT_EQ(f.game.colorMarks.at(3, 4, 0), ColorMarks::kNoMark);
 }
 
+TEST(LoadBoardFromHolder, WithCandidatesGivesEveryOpenCellItsFreeDigits) {
+  GameFixture f;
+  Game& game = f.game;
+  // Row 1 holds 1..8 as givens: its last cell can only be 9.
+  ASSERT_EQ(game.QJ1.LoadPuzzle("123456780" + std::string(72, '0')), LoadError::None);
+  game.sd991.cell(1, 9).isError = true;
+  game.LoadBoardFromHolder(true);
+
+  EXPECT_EQ(game.sd991.cell(1, 1).state, CellState::Fixed);
+  EXPECT_EQ(game.sd991.cell(1, 1).digits, "1");
+  EXPECT_EQ(game.sd991.cell(1, 9).state, CellState::Open);
+  EXPECT_EQ(game.sd991.cell(1, 9).digits, "9");
+  EXPECT_FALSE(game.sd991.cell(1, 9).isError);
+  EXPECT_EQ(game.sd991.cell(2, 1).digits, "456789");
+  EXPECT_EQ(game.sd991.cell(9, 1).digits, "23456789");
+  EXPECT_TRUE(game.boardEnabled);
+  EXPECT_TRUE(game.buttons.btStartBranch);
+}
+
 TEST(Restart, BeforeTheFirstGameDoesNothingAndAsksNothing) {
   GameFixture f;
   f.game.btRestartClick();
