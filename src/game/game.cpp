@@ -5,6 +5,7 @@
 #include "core/puzzle_bank.h"
 #include "game/board_walk.h"
 #include "game/data_folder.h"
+#include "game/replay_commands.h"
 
 namespace vexlo {
 
@@ -127,7 +128,8 @@ void Game::FormActivate() {
 }
 
 void Game::FormClose() {
-  // The last game is written here once replay files are connected.
+  // The window closes whatever happens; a last game that cannot be written is reported.
+  if (FileResult written = WriteLastGame(*this); !written) prompt_.Tell(written.error);
 }
 
 void Game::CloseTile() {
