@@ -57,3 +57,51 @@ void Game::disnote11Click(int digit) {
 }
 
 }  // namespace vexlo
+
+namespace vexlo {
+
+void Game::disnote1RightClick(int digit) {
+  if (mode != OperationMode::PartCandidates || digit < 1 || digit > 9) return;
+  bool& down = digitDown[digit - 1];
+  down = !down;
+  // The last button down stays down.
+  if (!AnyDigitDown()) down = true;
+  sd991.PaintFiltered(DisplayDigitSet());
+}
+
+void Game::DigitKey(int digit) {
+  if (digit < 1 || digit > 9) return;
+  PressDigit(digit);
+  disnote11Click(digit);
+  sd991.PaintFiltered(DisplayDigitSet());
+  ColorRepaint();
+}
+
+void Game::TabKey() {
+  int next = 1;
+  if (!digitDown[8]) {
+    for (int d = 1; d <= 8; ++d) {
+      if (digitDown[d - 1]) {
+        next = d + 1;
+        break;
+      }
+    }
+  }
+  PressDigit(next);
+  disnote11Click(next);
+}
+
+void Game::ProgressBarMouseDown(int digit, MouseButton button) {
+  if (button == MouseButton::Right) {
+    disnote1RightClick(digit);
+  } else {
+    disnote11Click(digit);
+  }
+}
+
+void Game::DigitButtonHint() {
+  ShowHint(LangText(mode == OperationMode::PartCandidates ? "rb_one_number_hint"
+                                                          : "rb_all_number_hint"));
+}
+
+}  // namespace vexlo

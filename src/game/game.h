@@ -18,7 +18,9 @@
 #include "game/candidate_tile.h"
 #include "game/color_marks.h"
 #include "game/operation_mode.h"
+#include "board/mouse_button.h"
 #include "game/prompt.h"
+#include "storage/board_state.h"
 
 namespace vexlo {
 
@@ -104,6 +106,11 @@ class Game {
   std::string DisplayDigitSet() const;  // the digits whose candidates are shown
   void PressDigit(int digit) { digitDown[digit - 1] = true; }
   void disnote11Click(int digit);  // click on the button of the digit
+  // Right mouse button on a digit button: in "Part Candidates" several digits can be down.
+  void disnote1RightClick(int digit);
+  void DigitKey(int digit);  // key 1..9 of the main keyboard
+  void TabKey();             // Tab: the next digit, with the focus kept
+  void ProgressBarMouseDown(int digit, MouseButton button);
 
   // ---- Operation modes ----
   // Before a mouse click on "Pencil and Paper"; false when the player cancels the switch.
@@ -111,24 +118,49 @@ class Game {
   void SetMode(OperationMode newMode);  // checks a radio button; no click when unchanged
   void rb_noneClick();                  // a mode radio button became checked
   void RepaintForMode();                // the board's view for the mode, then its colours
+  void CandidateFill();                 // on entering a candidate mode
+  bool AutoUpdateOn() const { return cbautoupdate.checked && cbautoupdate.enabled; }
+
+  // ---- Cell input ----
+  void CellMouseDown(int row, int col, MouseButton button);
+  void CandidateMouseDown(int row, int col, int digit, MouseButton button);
+  void Completion(std::string_view key);  // the puzzle is solved
 
   // ---- Board colours and marking ----
   Color BaseColor(int row, int col) const;
   void ColorRepaint();
   void Highlight();
   void ClearMarking();  // bt_clearcolor
+  // A click on a cell (digit 0) or a candidate panel while "Marking" is checked.
+  void MarkColor(int row, int col, int digit, MouseButton button);
 
   // ---- History ----
   void StartHistory();
   void RecordStep();
   void SetHistoryButtons(bool afterRecording);
+  void btfirstClick();
+  void btbackClick();
+  void btnextClick();
+  void btlastClick();
+  void btStartBranchClick();
+  void btAcceptClick();
+  void btRejectBranchClick();
+  // Reads a board state into the board and selects the operation mode it calls for, as a
+  // click on that radio button would. A text that cannot be read is reported to the caller.
+  BoardStateReadResult ReadBoardIntoGame(std::string_view text);
 
   // ---- Mouse over the board ----
   void SetCellHover(int row, int col, bool entered);
   void SetPanelHover(int row, int col, int digit, bool entered);
 
+  // ---- Status bar help ----
+  void ShowHint(std::string text) { statusText = std::move(text); }
+  void ClearHint() { statusText.clear(); }
+  void DigitButtonHint();
+
   // ---- Candidate tile ----
   void CloseTile();
+  void OpenTile(int row, int col);
 
   std::string LangText(std::string_view key) const { return langText_ ? langText_(key) : ""; }
   Prompt& prompt() { return prompt_; }
@@ -138,6 +170,10 @@ class Game {
   void StartClock();
   void LayBaseColors();
   void DisableStepButtons();
+  void RedrawByMode();            // the view the mode shows after an entry
+  void RefreshAfterCellInput(bool fromCell);
+  void GoToStep(int index);
+  void RedrawAfterRead(bool withHighlight);  // after a step or the branch point was read
 
   Prompt& prompt_;
   TextLookup langText_;

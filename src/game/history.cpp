@@ -2,6 +2,7 @@
 // where the board stands in it.
 #include "game/game.h"
 #include "storage/board_state.h"
+#include "storage/candidate_fill.h"
 
 namespace vexlo {
 
@@ -41,6 +42,92 @@ void Game::SetHistoryButtons(bool afterRecording) {
   if (afterRecording && !memostep.empty() && memostep.front() == kPlaceholderStep) {
     buttons.btback = buttons.btfirst = false;
   }
+}
+
+}  // namespace vexlo
+
+namespace vexlo {
+
+BoardStateReadResult Game::ReadBoardIntoGame(std::string_view text) {
+  const std::string before = WriteBoardState(sd991);
+  BoardStateReadResult result = ReadBoardState(sd991, text);
+  if (!result) {
+    // A half-read board would be a game nobody played: the board stays as it was.
+    ReadBoardState(sd991, before);
+    return result;
+  }
+  if (ModeAfterBoardRead(CandidateFillOf(sd991)) == ModeAfterRead::AllCandidates) {
+    SetMode(OperationMode::AllCandidates);
+  } else if (mode != OperationMode::PencilAndPaper && rb_noneMouseDown()) {
+    SetMode(OperationMode::PencilAndPaper);
+  }
+  return result;
+}
+
+void Game::RedrawAfterRead(bool withHighlight) {
+  switch (mode) {
+    case OperationMode::PencilAndPaper:
+      sd991.PaintPencil();
+      if (!withHighlight) break;
+      if (!AnyDigitDown()) PressDigit(1);
+      Highlight();
+      break;
+    case OperationMode::AllCandidates:
+      sd991.PaintAllCands();
+      break;
+    case OperationMode::PartCandidates:
+      sd991.PaintDigitCands(SelectedDigit());
+      break;
+  }
+}
+
+void Game::GoToStep(int index) {
+  if (index < 0 || index >= static_cast<int>(memostep.size())) return;
+  const int previous = stepIndex;
+  stepIndex = index;
+  if (const BoardStateReadResult read = ReadBoardIntoGame(memostep[index]); !read) {
+    stepIndex = previous;
+    prompt_.Tell(read.Message());
+    return;
+  }
+  sd991.FindConflict();
+  RedrawAfterRead(true);
+  SetHistoryButtons(false);
+  Highlight();
+  ColorRepaint();
+  RefreshBoard();
+}
+
+void Game::btfirstClick() { GoToStep(0); }
+void Game::btbackClick() { GoToStep(stepIndex - 1); }
+void Game::btnextClick() { GoToStep(stepIndex + 1); }
+void Game::btlastClick() { GoToStep(static_cast<int>(memostep.size()) - 1); }
+
+void Game::btStartBranchClick() {
+  branchState = WriteBoardState(sd991);
+  buttons.btStartBranch = false;
+  buttons.btAccept = buttons.btRejectBranch = true;
+}
+
+void Game::btAcceptClick() {
+  buttons.btStartBranch = true;
+  buttons.btAccept = buttons.btRejectBranch = false;
+  branchState.clear();
+}
+
+void Game::btRejectBranchClick() {
+  buttons.btStartBranch = true;
+  buttons.btAccept = buttons.btRejectBranch = false;
+  if (const BoardStateReadResult read = ReadBoardIntoGame(branchState); !read) {
+    prompt_.Tell(read.Message());
+  } else {
+    // The restored board becomes a new step; the branch's own steps stay before it.
+    sd991.FindConflict();
+    RedrawAfterRead(false);
+    RefreshBoard();
+    ColorRepaint();
+  }
+  branchState.clear();
 }
 
 }  // namespace vexlo

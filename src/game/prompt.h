@@ -14,6 +14,12 @@ class Prompt {
   // A question with the buttons Yes and No; true for Yes. Escape or closing counts as No.
   virtual bool AskYesNo(const std::string& text) = 0;
 
+  // The same question under a caption of its own instead of the program's name.
+  virtual bool AskYesNoCaptioned(const std::string& text, const std::string& caption) {
+    static_cast<void>(caption);
+    return AskYesNo(text);
+  }
+
   // A plain message with one text.
   virtual void Tell(const std::string& text) = 0;
 

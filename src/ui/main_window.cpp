@@ -116,6 +116,7 @@ void TForm1::WireCommands() {
   WireGameCommands();
   WireBoardHover();
   WireWindowCommands();
+  WirePlay();
 }
 
 void TForm1::WireGameCommands() {
@@ -175,6 +176,7 @@ void TForm1::WireBoardHover() {
   connect(sd991, &BoardView::cellEntered, this, [this](int row, int col) {
     game_->SetCellHover(row, col, true);
     sd991->refresh();
+    ShowStatus();
   });
   connect(sd991, &BoardView::cellLeft, this, [this](int row, int col) {
     game_->SetCellHover(row, col, false);
@@ -183,6 +185,7 @@ void TForm1::WireBoardHover() {
   connect(sd991, &BoardView::panelEntered, this, [this](int row, int col, int digit) {
     game_->SetPanelHover(row, col, digit, true);
     sd991->refresh();
+    ShowStatus();
   });
   connect(sd991, &BoardView::panelLeft, this, [this](int row, int col, int digit) {
     game_->SetPanelHover(row, col, digit, false);
@@ -273,12 +276,7 @@ void TForm1::ShowGame() {
 
   ndtxt->setText(QString::fromStdString(g.ndtxt()));
   WC_Label->setVisible(g.completionVisible);
-  sb1Text_->setText(QString::fromStdString(g.statusText));
-  QPalette palette = statusBar()->palette();
-  palette.setColor(QPalette::Window, g.statusText.empty()
-                                         ? QApplication::palette().color(QPalette::Button)
-                                         : kStatusHintColor);
-  statusBar()->setPalette(palette);
+  ShowStatus();
 
   TimeLabel1->ShowTime(g.TimeLabel1);
   if (g.TimeLabel1.timerenabled != clockTimer_->isActive()) {
@@ -288,6 +286,15 @@ void TForm1::ShowGame() {
       clockTimer_->stop();
     }
   }
+}
+
+void TForm1::ShowStatus() {
+  const std::string& text = game_->statusText;
+  sb1Text_->setText(QString::fromStdString(text));
+  QPalette palette = statusBar()->palette();
+  palette.setColor(QPalette::Window, text.empty() ? QApplication::palette().color(QPalette::Button)
+                                                  : kStatusHintColor);
+  statusBar()->setPalette(palette);
 }
 
 bool TForm1::event(QEvent* event) {

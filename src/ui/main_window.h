@@ -20,6 +20,7 @@
 class QAction;
 class QCheckBox;
 class QGroupBox;
+class QKeyEvent;
 class QLabel;
 class QMenu;
 class QRadioButton;
@@ -50,6 +51,7 @@ class TForm1 : public QMainWindow {
 
   // Copies the game's state into the widgets; every handler ends with it.
   void ShowGame();
+  void ShowStatus();  // the status bar's text and colour only
 
  protected:
   bool event(QEvent* event) override;
@@ -69,6 +71,12 @@ class TForm1 : public QMainWindow {
   void WireGameCommands();
   void WireBoardHover();
   void WireWindowCommands();
+  void WirePlay();
+  void WireHistoryCommands();
+  bool PlayEvent(QObject* watched, QEvent* event);
+  bool PlayKey(const QKeyEvent& key);
+  int DigitButtonIndex(const QObject* object) const;  // 1..9, or 0 for another object
+  void HintFor(QWidget* widget, bool entered);
   // Connects the click of the tool button, or the menu item, of that name.
   void OnClick(const char* name, std::function<void()> handler);
   void OnMenu(const char* name, std::function<void()> handler);

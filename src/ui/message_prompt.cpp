@@ -6,7 +6,11 @@
 namespace vexlo::ui {
 
 bool MessageBoxPrompt::AskYesNo(const std::string& text) {
-  return QMessageBox::question(parent_, QApplication::applicationDisplayName(),
+  return AskYesNoCaptioned(text, QApplication::applicationDisplayName().toStdString());
+}
+
+bool MessageBoxPrompt::AskYesNoCaptioned(const std::string& text, const std::string& caption) {
+  return QMessageBox::question(parent_, QString::fromStdString(caption),
                                QString::fromStdString(text), QMessageBox::Yes | QMessageBox::No,
                                QMessageBox::No) == QMessageBox::Yes;
 }

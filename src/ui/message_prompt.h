@@ -14,6 +14,7 @@ class MessageBoxPrompt : public Prompt {
   void setParent(QWidget* parent) { parent_ = parent; }
 
   bool AskYesNo(const std::string& text) override;
+  bool AskYesNoCaptioned(const std::string& text, const std::string& caption) override;
   void Tell(const std::string& text) override;
 
  private:

@@ -15,9 +15,14 @@ class ScriptedPrompt : public Prompt {
  public:
   std::deque<bool> answers;
   std::vector<std::string> questions;
+  std::vector<std::string> captions;  // of the questions asked under a caption
   std::vector<std::string> messages;
 
   bool AskYesNo(const std::string& text) override;
+  bool AskYesNoCaptioned(const std::string& text, const std::string& caption) override {
+    captions.push_back(caption);
+    return AskYesNo(text);
+  }
   void Tell(const std::string& text) override { messages.push_back(text); }
 };
 
