@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <set>
 
 #include "core/grid.h"
 #include "core/scripted_random_fixture.h"
@@ -62,26 +61,6 @@ TEST(PuzzleBank, DrawingALevelLoadsOneOfItsLines) {
   holder.SetRandomSource(&rng);
   ASSERT_TRUE(DrawBankPuzzle(holder, 3));
   EXPECT_TRUE(IsValidSolution(holder.GetSolution()));
-}
-
-TEST(PuzzleBank, BuiltinListsAreValidUniqueAndInNormalForm) {
-  std::set<std::string> everywhere;
-  for (int level = 0; level < kBankLevels; ++level) {
-    const auto list = Tfrmtk::Builtin().List(level);
-    EXPECT_GE(list.size(), 200u) << "level " << level;
-    std::set<std::string> inList;
-    for (const std::string& line : list) {
-      ASSERT_TRUE(IsBankLineText(line)) << line;
-      const std::string solution = BankLineSolution(line);
-      EXPECT_TRUE(IsValidSolution(solution)) << line;
-      EXPECT_EQ(solution.substr(0, 9), "123456789") << line;
-      const UniquenessResult check = CheckUniqueness(BankLinePuzzle(line), UniquenessCaller::MainWindow);
-      EXPECT_EQ(check.result, Uniqueness::Unique) << line;
-      EXPECT_EQ(check.s1, solution) << line;
-      EXPECT_TRUE(inList.insert(line).second) << "twice in level " << level << ": " << line;
-      EXPECT_TRUE(everywhere.insert(BankLinePuzzle(line)).second) << "in two levels: " << line;
-    }
-  }
 }
 
 }  // namespace
