@@ -6,9 +6,9 @@
 #include <fstream>
 #include <sstream>
 
+#include "file_prompt_fixture.h"
 #include "game/board_walk.h"
 #include "game/replay_commands.h"
-#include "game_fixture.h"
 #include "played_puzzle_fixture.h"
 #include "storage/board_state.h"
 
@@ -17,32 +17,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// Also answers the file dialogs from a script: an empty name is a cancelled dialog.
-class FilePrompt : public ScriptedPrompt {
- public:
-  std::deque<std::string> files;
-  std::vector<std::string> dialogFolders;
-
-  std::string ChooseOpenFile(const std::string& folder) override { return Next(folder); }
-  std::string ChooseSaveFile(const std::string& folder) override { return Next(folder); }
-
- private:
-  std::string Next(const std::string& folder) {
-    dialogFolders.push_back(folder);
-    if (files.empty()) return {};
-    std::string file = files.front();
-    files.pop_front();
-    return file;
-  }
-};
-
-struct ReplayFixture {
-  FilePrompt prompt;
-  TempFolder root;
-  Game game{prompt, EnglishText()};
-
-  ReplayFixture() { game.FormCreate(root.path().string()); }
-
+struct ReplayFixture : FileGameFixture {
   fs::path Replay(const std::string& name) const {
     return fs::path(game.DataFolder) / kReplayFolder / name;
   }
