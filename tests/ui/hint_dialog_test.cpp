@@ -11,20 +11,17 @@
 #include "game/game.h"
 #include "game/hint_session.h"
 #include "hints/hint_engine.h"
+#include "known_puzzle_fixture.h"
 #include "settings/language_active.h"
 #include "ui/board_view.h"
 #include "ui/hint_dialog.h"
 
 using namespace vexlo;
+using namespace vexlo::testing;
 using vexlo::ui::BoardView;
 using vexlo::ui::Tfrmsolover;
 
 namespace {
-
-constexpr std::string_view kPuzzle =
-    "530070000600195000098000060800060003400803001700020006060000280000419005000080079";
-constexpr std::string_view kSolution =
-    "534678912672195348198342567859761423426853791713924856961537284287419635345286179";
 
 class SilentPrompt : public Prompt {
  public:
@@ -34,10 +31,6 @@ class SilentPrompt : public Prompt {
 
 // A game on a known puzzle in "All Candidates", drawn by a board view inside a stand-in for
 // the main window.
-struct EnglishLanguage : ActiveLanguage {
-  EnglishLanguage() { SelectLanguage(Language::English); }
-};
-
 struct Table {
   EnglishLanguage language;
   SilentPrompt prompt;

@@ -7,6 +7,7 @@
 
 #include "game/game.h"
 #include "game/solution_lookup.h"
+#include "known_puzzle_fixture.h"
 #include "settings/language_active.h"
 #include "ui/board_view.h"
 #include "ui/show_solution.h"
@@ -14,17 +15,9 @@
 #include "ui/solutions_viewer.h"
 
 using namespace vexlo;
+using namespace vexlo::testing;
 
 namespace {
-
-constexpr std::string_view kPuzzle =
-    "530070000600195000098000060800060003400803001700020006060000280000419005000080079";
-constexpr std::string_view kSolution =
-    "534678912672195348198342567859761423426853791713924856961537284287419635345286179";
-
-struct EnglishLanguage : ActiveLanguage {
-  EnglishLanguage() { SelectLanguage(Language::English); }
-};
 
 class RecordingPrompt : public Prompt {
  public:
