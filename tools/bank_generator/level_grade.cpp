@@ -21,6 +21,9 @@ bool NeedsAny(const hints::PuzzleRating& rating, FindingKind first, FindingKind 
 }  // namespace
 
 std::optional<int> TechniqueLevel(const hints::PuzzleRating& rating, int givens) {
+  if (!rating.steps.empty() && rating.steps.back().text == hints::kNoSolutionText) {
+    return std::nullopt;
+  }
   if (NeedsAny(rating, FindingKind::GeneralChain, FindingKind::GeneralChain) ||
       Count(rating, FindingKind::Stuck) > 0) {
     return 4;
