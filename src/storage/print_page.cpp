@@ -59,10 +59,21 @@ void AddBand(std::vector<std::string>& page, int band) {
   }
 }
 
+// Browsers print on their default sheet (often Letter) unless the page asks for one; the A3
+// and A2 boards would then run over two pages. Sizes in millimetres: CSS names no A2.
+std::string PageStyle(PaperSize paper) {
+  const char* size = paper == PaperSize::A2   ? "420mm 594mm"
+                     : paper == PaperSize::A3 ? "297mm 420mm"
+                                              : "210mm 297mm";
+  return std::string("<style type=\"text/css\">@page { size: ") + size +
+         "; margin: 12mm; }</style>";
+}
+
 }  // namespace
 
 PrintBuilder PrintBuilderFor(PrintStyle style, PaperSize paper) {
   PrintBuilder builder;
+  builder.paper = paper;
   builder.withCandidates = style == PrintStyle::WithCandidates;
   switch (paper) {
     case PaperSize::A4:
@@ -169,6 +180,7 @@ std::string CellMarkup(const PrintBuilder& builder, const TPicNode& cell) {
 std::vector<std::string> BuildPrintPage(const TPICSD33& board, const PrintBuilder& builder,
                                         const LanguageTable& texts) {
   std::vector<std::string> page = PrintTemplate(builder.rowLabelPixels);
+  page[kPrintHeadLine - 1] += PageStyle(builder.paper);
   page[9] = std::string(kCharsetLine);
   page[kPrintHeadingLine - 1] = texts.LangText("frmprintselect.sudoku");
   page[kPrintBylineLine - 1] = texts.LangText("frmprintselect.sudokuby");

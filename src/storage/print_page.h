@@ -16,6 +16,7 @@ enum class PaperSize { A4 = 0, A3 = 1, A2 = 2 };  // items of the "Paper Size" g
 
 // The numbers that tell the six page builders apart.
 struct PrintBuilder {
+  PaperSize paper = PaperSize::A4;  // the sheet the browser is asked to print on
   bool withCandidates = false;
   int digitPoints = 22;              // font size of fixed digits and big numbers
   int candidatePoints = 7;           // font size of candidates
@@ -27,6 +28,7 @@ struct PrintBuilder {
 PrintBuilder PrintBuilderFor(PrintStyle style, PaperSize paper);
 
 inline constexpr int kPrintPageLines = 201;
+inline constexpr int kPrintHeadLine = 8;
 inline constexpr int kPrintHeadingLine = 13;
 inline constexpr int kPrintBylineLine = 14;
 
@@ -41,7 +43,8 @@ int FindCellLine(const std::vector<std::string>& page, int row, int col);
 std::string CellMarkup(const PrintBuilder& builder, const TPicNode& cell);
 
 // The finished page: the template with the character set line, the heading and by-line of
-// the active language, and every cell line filled in.
+// the active language, and every cell line filled in. Its head names the builder's paper
+// size, so that the browser prints on that sheet without the player choosing it again.
 std::vector<std::string> BuildPrintPage(const TPICSD33& board, const PrintBuilder& builder,
                                         const LanguageTable& texts);
 
