@@ -155,17 +155,23 @@ void PrintCopyImportTest::printWritesThePageOfTheChoiceAndOpensIt_data() {
   QTest::addColumn<bool>("withCandidates");
   QTest::addColumn<int>("paper");
   QTest::addColumn<QString>("digitSize");
+  QTest::addColumn<QString>("sheet");  // the browser prints on the chosen paper
   // A3 and A2 both for the candidates: only A2 breaks a long set after six digits.
-  QTest::newRow("normal A4") << false << 0 << "22pt";
-  QTest::newRow("normal A2") << false << 2 << "70pt";
-  QTest::newRow("candidates A3") << true << 1 << "50pt";
-  QTest::newRow("candidates A2") << true << 2 << "70pt";
+  QTest::newRow("normal A4") << false << 0 << "22pt"
+                             << "210mm 297mm";
+  QTest::newRow("normal A2") << false << 2 << "70pt"
+                             << "420mm 594mm";
+  QTest::newRow("candidates A3") << true << 1 << "50pt"
+                                 << "297mm 420mm";
+  QTest::newRow("candidates A2") << true << 2 << "70pt"
+                                 << "420mm 594mm";
 }
 
 void PrintCopyImportTest::printWritesThePageOfTheChoiceAndOpensIt() {
   QFETCH(bool, withCandidates);
   QFETCH(int, paper);
   QFETCH(QString, digitSize);
+  QFETCH(QString, sheet);
   QTemporaryDir temp;
   qputenv("TMPDIR", temp.path().toLocal8Bit());
   TPICSD33 board = FixtureBoard();
@@ -185,6 +191,7 @@ void PrintCopyImportTest::printWritesThePageOfTheChoiceAndOpensIt() {
   const QString page = QString::fromUtf8(file.readAll());
   QCOMPARE(page.count(QStringLiteral("\r\n")), 201);
   QVERIFY(page.contains(QStringLiteral("charset=utf8")));
+  QVERIFY(page.contains(QStringLiteral("@page { size: %1;").arg(sheet)));
   QVERIFY(page.contains(QStringLiteral("<font size=5>Sudoku</font><br>")));
   QVERIFY(page.contains(QStringLiteral("font-size: %1; color: blue;").arg(digitSize)));
   QCOMPARE(
