@@ -19,6 +19,7 @@
 #include "ui/color_grid.h"
 #include "ui/digit_counter.h"
 #include "ui/fit_text.h"
+#include "ui/game_list_dialog.h"
 #include "ui/help_opener.h"
 #include "ui/language_apply.h"
 #include "ui/language_choice.h"
@@ -117,6 +118,7 @@ void TForm1::WireCommands() {
   WireBoardHover();
   WireWindowCommands();
   WirePlay();
+  WireFileCommands();
 }
 
 void TForm1::WireGameCommands() {

@@ -33,6 +33,7 @@ namespace vexlo::ui {
 class BoardView;
 class HelpOpener;
 class TfrmAppearance;
+class Tfrmgamelist;
 class TTimeLabelView;
 class ColorGrid;
 class Tmousepb;
@@ -73,6 +74,7 @@ class TForm1 : public QMainWindow {
   void WireWindowCommands();
   void WirePlay();
   void WireHistoryCommands();
+  void WireFileCommands();  // replays, the last game and saved games
   bool PlayEvent(QObject* watched, QEvent* event);
   bool PlayKey(const QKeyEvent& key);
   int DigitButtonIndex(const QObject* object) const;  // 1..9, or 0 for another object
@@ -98,6 +100,7 @@ class TForm1 : public QMainWindow {
   std::unique_ptr<Game> game_;
   // Dialogs read and write the game; declared after it, they are destroyed first.
   std::unique_ptr<TfrmAppearance> frmAppearance_;
+  std::unique_ptr<Tfrmgamelist> frmgamelist_;
 
   // Controls other parts of the window's behaviour address by name.
   BoardView* sd991 = nullptr;

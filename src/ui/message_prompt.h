@@ -16,6 +16,10 @@ class MessageBoxPrompt : public Prompt {
   bool AskYesNo(const std::string& text) override;
   bool AskYesNoCaptioned(const std::string& text, const std::string& caption) override;
   void Tell(const std::string& text) override;
+  std::string ChooseOpenFile(const std::string& folder) override;
+  std::string ChooseSaveFile(const std::string& folder) override;
+  std::optional<std::string> AskText(const std::string& title, const std::string& label,
+                                     const std::string& initial) override;
 
  private:
   QPointer<QWidget> parent_;
