@@ -13,12 +13,12 @@
 #include <vector>
 
 #include "board/board.h"
+#include "board/mouse_button.h"
 #include "board/time_label.h"
 #include "core/puzzle_holder.h"
 #include "game/candidate_tile.h"
 #include "game/color_marks.h"
 #include "game/operation_mode.h"
-#include "board/mouse_button.h"
 #include "game/prompt.h"
 #include "storage/board_state.h"
 
@@ -170,7 +170,7 @@ class Game {
   void StartClock();
   void LayBaseColors();
   void DisableStepButtons();
-  void RedrawByMode();            // the view the mode shows after an entry
+  void RedrawByMode();  // the view the mode shows after an entry
   void RefreshAfterCellInput(bool fromCell);
   void GoToStep(int index);
   void RedrawAfterRead(bool withHighlight);  // after a step or the branch point was read

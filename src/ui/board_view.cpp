@@ -4,6 +4,8 @@
 #include <QPainter>
 #include <cmath>
 
+#include "ui/mouse_button_of.h"
+
 namespace vexlo::ui {
 
 namespace {
@@ -50,17 +52,6 @@ void Caption(QPainter& p, const QRect& r, const std::string& text, const std::st
   p.setFont(FontOf(family, size));
   p.setPen(ToQColor(color));
   p.drawText(r, Qt::AlignCenter, QString::fromStdString(text));
-}
-
-MouseButton ButtonOf(Qt::MouseButton b) {
-  switch (b) {
-    case Qt::RightButton:
-      return MouseButton::Right;
-    case Qt::MiddleButton:
-      return MouseButton::Middle;
-    default:
-      return MouseButton::Left;
-  }
 }
 
 // The cell (1..9) whose span along one axis holds coordinate v, or 0 on a line between boxes.
@@ -145,7 +136,7 @@ void BoardView::PaintCell(QPainter& p, const TPicNode& cell) const {
 
 void BoardView::mousePressEvent(QMouseEvent* event) {
   const BoardHit hit = HitAt(event->position().toPoint());
-  const MouseButton button = ButtonOf(event->button());
+  const MouseButton button = MouseButtonOf(event->button());
   if (hit.isPanel()) {
     emit panelMouseDown(hit.row, hit.col, hit.digit, button);
   } else if (hit.isCell()) {

@@ -13,27 +13,17 @@
 #include "ui/digit_counter.h"
 #include "ui/event_hook.h"
 #include "ui/main_window.h"
+#include "ui/mouse_button_of.h"
 
 namespace vexlo::ui {
 
 namespace {
 
-MouseButton ButtonOf(Qt::MouseButton button) {
-  switch (button) {
-    case Qt::RightButton:
-      return MouseButton::Right;
-    case Qt::MiddleButton:
-      return MouseButton::Middle;
-    default:
-      return MouseButton::Left;
-  }
-}
-
 // 1..9 for a digit key of the main keyboard without a command modifier, else 0.
 int MainKeyboardDigit(const QKeyEvent& key) {
   if (key.key() < Qt::Key_1 || key.key() > Qt::Key_9) return 0;
-  if (key.modifiers() & (Qt::KeypadModifier | Qt::ControlModifier | Qt::AltModifier |
-                         Qt::MetaModifier)) {
+  if (key.modifiers() &
+      (Qt::KeypadModifier | Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) {
     return 0;
   }
   return key.key() - Qt::Key_0;
@@ -53,16 +43,15 @@ void TForm1::WirePlay() {
           });
   for (int d = 1; d <= 9; ++d) {
     connect(ProgressBars[d - 1], &Tmousepb::pressed, this, [this, d](Qt::MouseButton button) {
-      game_->ProgressBarMouseDown(d, ButtonOf(button));
+      game_->ProgressBarMouseDown(d, MouseButtonOf(button));
       ShowGame();
     });
   }
   WireHistoryCommands();
   // Keys, the right button on digit buttons and the status hints are watched application
   // wide: the window sees a key before the control that has the focus.
-  qApp->installEventFilter(
-      new EventHook([this](QObject* watched, QEvent* event) { return PlayEvent(watched, event); },
-                    this));
+  qApp->installEventFilter(new EventHook(
+      [this](QObject* watched, QEvent* event) { return PlayEvent(watched, event); }, this));
 }
 
 void TForm1::WireHistoryCommands() {

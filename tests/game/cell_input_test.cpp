@@ -137,8 +137,9 @@ TEST(ModeSwitch, ToPencilDropsComputedCandidatesWithoutAQuestion) {
   ASSERT_TRUE(f.game.rb_noneMouseDown());
   f.game.SetMode(OperationMode::PencilAndPaper);
   EXPECT_TRUE(f.prompt.questions.empty());
-  EXPECT_FALSE(
-      AnyCell(f.game.sd991, [](const TPicNode& c) { return c.state == CellState::Open && !c.digits.empty(); }));
+  EXPECT_FALSE(AnyCell(f.game.sd991, [](const TPicNode& c) {
+    return c.state == CellState::Open && !c.digits.empty();
+  }));
   EXPECT_FALSE(f.game.cbautoupdate.enabled);
 }
 
@@ -285,8 +286,8 @@ TEST(DigitButtons, TabMovesToTheNextDigit) {
     std::string downs;
     std::string after;
   };
-  for (const Case& c : {Case{"", "1"}, Case{"4", "5"}, Case{"9", "1"}, Case{"35", "4"},
-                        Case{"39", "1"}}) {
+  for (const Case& c :
+       {Case{"", "1"}, Case{"4", "5"}, Case{"9", "1"}, Case{"35", "4"}, Case{"39", "1"}}) {
     SCOPED_TRACE(c.downs);
     PlayFixture f;
     f.game.SetMode(OperationMode::PartCandidates);

@@ -104,8 +104,7 @@ class PlayTest : public QObject {
       box->setChecked(autoUpdate);
       const vexlo::TPICSD33& board = window->game().sd991;
       QVERIFY(board.cell(2, 2).digits.find('4') != std::string::npos);
-      QTest::mousePress(Board(*window), Qt::LeftButton, {},
-                        BoardView::PanelRect(1, 3, 4).center());
+      QTest::mousePress(Board(*window), Qt::LeftButton, {}, BoardView::PanelRect(1, 3, 4).center());
       QCOMPARE(board.cell(1, 3).digits, std::string("4"));
       QCOMPARE(board.cell(2, 2).digits.find('4') == std::string::npos, autoUpdate);
     }
@@ -132,8 +131,7 @@ class PlayTest : public QObject {
     auto window = MakeWindow();
     Child<QRadioButton>(*window, "rb_all")->click();
     ClickCell(*window, 1, 3, Qt::LeftButton);  // nothing in this mode
-    QTest::mousePress(Board(*window), Qt::RightButton, {},
-                      BoardView::PanelRect(1, 3, 4).center());
+    QTest::mousePress(Board(*window), Qt::RightButton, {}, BoardView::PanelRect(1, 3, 4).center());
     const std::string edited = window->game().sd991.cell(1, 3).digits;
     prompt_.questions.clear();
     prompt_.answers = {false};
