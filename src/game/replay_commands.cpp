@@ -5,7 +5,6 @@
 #include "game/board_walk.h"
 #include "game/game_loading.h"
 #include "storage/board_state.h"
-#include "storage/candidate_fill.h"
 
 namespace vexlo {
 
@@ -18,16 +17,6 @@ constexpr const char* kPlaceholderStep = "memostep";
 
 bool GamePlayed(const Game& game) {
   return !game.memostep.empty() && game.memostep.front() != kPlaceholderStep;
-}
-
-// Reads a step and shows it in the operation mode its candidates call for.
-// TODO(history): share with the history navigation's "Last Step" once that reads steps too.
-void ShowStep(Game& game, const std::string& step) {
-  ReadBoardState(game.sd991, step);  // the steps were checked before loading
-  const ModeAfterRead next = ModeAfterBoardRead(CandidateFillOf(game.sd991));
-  game.SetMode(next == ModeAfterRead::AllCandidates ? OperationMode::AllCandidates
-                                                    : OperationMode::PencilAndPaper);
-  game.RepaintForMode();
 }
 
 }  // namespace
@@ -104,7 +93,7 @@ void ApplyReplay(Game& game, const ReplayData& replay) {
   // The history is exactly the file's steps: whatever the refreshes above recorded goes.
   game.memostep = replay.steps;
   game.stepIndex = static_cast<int>(game.memostep.size()) - 1;
-  ShowStep(game, replay.steps.back());
+  game.btlastClick();  // shows the last step as stored, in the mode it calls for
   game.memostep = replay.steps;
   game.stepIndex = static_cast<int>(game.memostep.size()) - 1;
   game.SetHistoryButtons(false);
