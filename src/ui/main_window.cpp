@@ -17,12 +17,16 @@
 #include "ui/appearance_dialog.h"
 #include "ui/board_view.h"
 #include "ui/color_grid.h"
+#include "ui/copy_dialog.h"
 #include "ui/digit_counter.h"
 #include "ui/fit_text.h"
 #include "ui/game_list_dialog.h"
 #include "ui/help_opener.h"
+#include "ui/hint_dialog.h"
 #include "ui/language_apply.h"
 #include "ui/language_choice.h"
+#include "ui/picture_export.h"
+#include "ui/print_select_dialog.h"
 #include "ui/qsettings_store.h"
 #include "ui/time_label.h"
 
@@ -119,6 +123,7 @@ void TForm1::WireCommands() {
   WireWindowCommands();
   WirePlay();
   WireFileCommands();
+  WireBoardDialogs();
 }
 
 void TForm1::WireGameCommands() {

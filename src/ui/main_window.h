@@ -12,6 +12,7 @@
 #include <utility>
 
 #include "game/game.h"
+#include "hints/hint_engine.h"
 #include "settings/appearance_store.h"
 #include "settings/language_active.h"
 #include "ui/language_switch.h"
@@ -34,6 +35,10 @@ class BoardView;
 class HelpOpener;
 class TfrmAppearance;
 class Tfrmgamelist;
+class Tfrmsolover;
+class Tfrmprintselect;
+class Tfrmcopy;
+class DialogPicturePrompt;
 class TTimeLabelView;
 class ColorGrid;
 class Tmousepb;
@@ -75,6 +80,7 @@ class TForm1 : public QMainWindow {
   void WirePlay();
   void WireHistoryCommands();
   void WireFileCommands();  // replays, the last game and saved games
+  void WireBoardDialogs();  // hints, error check, solution, print, copy, picture
   bool PlayEvent(QObject* watched, QEvent* event);
   bool PlayKey(const QKeyEvent& key);
   int DigitButtonIndex(const QObject* object) const;  // 1..9, or 0 for another object
@@ -101,6 +107,11 @@ class TForm1 : public QMainWindow {
   // Dialogs read and write the game; declared after it, they are destroyed first.
   std::unique_ptr<TfrmAppearance> frmAppearance_;
   std::unique_ptr<Tfrmgamelist> frmgamelist_;
+  hints::HintEngine hintEngine_;  // the program's one hint engine, kept between openings
+  std::unique_ptr<Tfrmsolover> frmsolover_;
+  std::unique_ptr<Tfrmprintselect> frmprintselect_;
+  std::unique_ptr<Tfrmcopy> frmcopy_;
+  std::unique_ptr<DialogPicturePrompt> picturePrompt_;
 
   // Controls other parts of the window's behaviour address by name.
   BoardView* sd991 = nullptr;
