@@ -15,11 +15,11 @@ std::optional<ParsedArgs> ParseArgs(std::span<const std::string> args,
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string& arg = args[i];
     if (arg.size() > 1 && arg[0] == '-') {
-      const auto spec = std::find_if(options.begin(), options.end(),
+      const auto option = std::find_if(options.begin(), options.end(),
                                      [&](const OptionSpec& o) { return o.name == arg; });
-      if (spec == options.end()) return std::nullopt;
+      if (option == options.end()) return std::nullopt;
       std::string value;
-      if (spec->takesValue) {
+      if (option->takesValue) {
         if (++i >= args.size()) return std::nullopt;
         value = args[i];
       }
