@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "ui/mouse_button_of.h"
+#include "ui/qt_color.h"
 
 namespace vexlo::ui {
 
@@ -14,7 +15,6 @@ constexpr QColor kBevelLight(255, 255, 255);
 constexpr QColor kBevelShadow(160, 160, 160);
 constexpr QColor kHoverPen(255, 0, 0);
 
-QColor ToQColor(Color c) { return QColor(RedOf(c), GreenOf(c), BlueOf(c)); }
 
 // Font sizes are points at 96 dots per inch; pixel sizes keep the layout the same on every
 // screen, and the painter scales them with the device pixel ratio.

@@ -4,6 +4,7 @@
 #include <QPainter>
 
 #include "game/color_marks.h"
+#include "ui/qt_color.h"
 
 namespace vexlo::ui {
 
@@ -11,8 +12,6 @@ namespace {
 
 constexpr int kColumns = 4;
 constexpr int kRows = 4;
-
-QColor ToQColor(Color color) { return QColor(RedOf(color), GreenOf(color), BlueOf(color)); }
 
 }  // namespace
 
