@@ -5,324 +5,303 @@
 namespace vexlo::search {
 namespace {
 
+// Within a band a cell is its position 0..26: 9 * (row in band) + column.
+constexpr std::uint32_t kBandCells = (1u << 27) - 1;
+constexpr std::uint32_t kRowBits = 0x1FF;
+
 struct Tables {
-  std::uint8_t peers[81][20];
-  std::uint8_t unitsOf[81][3];  // row, column, box unit of a cell
-  std::uint8_t units[27][9];
-  std::uint32_t unitBits[81];   // the three units of a cell as bits of a 27-bit mask
+  // A row of a band (9 bits) -> the boxes of the band it touches (3 bits).
+  std::uint8_t boxesOfRow[512];
+  // Which row/box meetings of a band (bit 3 * row + box) still hold a digit -> the cells of
+  // the meetings that take part in some way of giving each row and each box exactly one
+  // cell of the digit. Each such way pairs the three rows with the three boxes one to one.
+  std::uint32_t keep[512];
+  std::uint32_t rowAndBoxPeers[27];  // same row or same box, the cell itself excluded
+  std::uint32_t column[9];           // the column's three cells in a band
+  std::uint16_t lone[512];           // a row with exactly one cell -> the row, else 0
+  std::uint16_t keepMeets[512];      // as keep, but the meetings themselves (9 bits)
+  std::uint16_t spreadColumns[8];    // bit j -> bit 3 * j
+  std::uint8_t gatherColumns[512];   // bits 0, 3, 6 -> bits 0, 1, 2
 };
 
 constexpr Tables MakeTables() {
   Tables t{};
-  for (int i = 0; i < 9; ++i) {
-    for (int j = 0; j < 9; ++j) {
-      t.units[i][j] = static_cast<std::uint8_t>(9 * i + j);
-      t.units[9 + i][j] = static_cast<std::uint8_t>(9 * j + i);
-      t.units[18 + i][j] = static_cast<std::uint8_t>(9 * (3 * (i / 3) + j / 3) + 3 * (i % 3) + j % 3);
+  for (int row = 0; row < 512; ++row) {
+    for (int box = 0; box < 3; ++box) {
+      if (row & (7 << (3 * box))) t.boxesOfRow[row] |= static_cast<std::uint8_t>(1 << box);
     }
   }
-  for (int a = 0; a < 81; ++a) {
-    const int ra = a / 9, ca = a % 9, ba = 3 * (ra / 3) + ca / 3;
-    t.unitsOf[a][0] = static_cast<std::uint8_t>(ra);
-    t.unitsOf[a][1] = static_cast<std::uint8_t>(9 + ca);
-    t.unitsOf[a][2] = static_cast<std::uint8_t>(18 + ba);
-    t.unitBits[a] = (1u << ra) | (1u << (9 + ca)) | (1u << (18 + ba));
-    int n = 0;
-    for (int b = 0; b < 81; ++b) {
-      const int rb = b / 9, cb = b % 9, bb = 3 * (rb / 3) + cb / 3;
-      if (a != b && (ra == rb || ca == cb || ba == bb)) t.peers[a][n++] = static_cast<std::uint8_t>(b);
+  constexpr int kPairings[6][3] = {{0, 1, 2}, {0, 2, 1}, {1, 0, 2}, {1, 2, 0}, {2, 0, 1}, {2, 1, 0}};
+  for (int meets = 0; meets < 512; ++meets) {
+    std::uint32_t kept = 0;
+    for (const auto& boxOf : kPairings) {
+      std::uint32_t need = 0;
+      for (int row = 0; row < 3; ++row) need |= 1u << (3 * row + boxOf[row]);
+      if ((meets & need) == need) kept |= need;
+    }
+    t.keepMeets[meets] = static_cast<std::uint16_t>(kept);
+    for (int bit = 0; bit < 9; ++bit) {
+      if (kept & (1u << bit)) t.keep[meets] |= 7u << (9 * (bit / 3) + 3 * (bit % 3));
     }
   }
+  for (int a = 0; a < 27; ++a) {
+    for (int b = 0; b < 27; ++b) {
+      if (a != b && (a / 9 == b / 9 || (a % 9) / 3 == (b % 9) / 3)) t.rowAndBoxPeers[a] |= 1u << b;
+    }
+  }
+  for (int j = 0; j < 8; ++j) {
+    t.spreadColumns[j] = static_cast<std::uint16_t>((j & 1) | ((j & 2) << 2) | ((j & 4) << 4));
+  }
+  for (int m = 0; m < 512; ++m) t.gatherColumns[m] = static_cast<std::uint8_t>((m & 1) | ((m >> 2) & 2) | ((m >> 4) & 4));
+  for (int row = 1; row < 512; ++row) t.lone[row] = (row & (row - 1)) == 0 ? static_cast<std::uint16_t>(row) : 0;
+  for (int col = 0; col < 9; ++col) t.column[col] = (1u << col) | (1u << (col + 9)) | (1u << (col + 18));
   return t;
 }
 
 constexpr Tables kTables = MakeTables();
 
-constexpr std::array<std::uint8_t, 512> MakeBitCounts() {
+constexpr std::array<std::uint8_t, 512> MakeDigitCounts() {
   std::array<std::uint8_t, 512> n{};
   for (int m = 1; m < 512; ++m) n[m] = static_cast<std::uint8_t>(n[m >> 1] + (m & 1));
   return n;
 }
 
 // Portable builds have no popcount instruction; a table is faster than the library call.
-constexpr std::array<std::uint8_t, 512> kBitCount = MakeBitCounts();
+constexpr std::array<std::uint8_t, 512> kDigitCount = MakeDigitCounts();
+
+// The indexes into the digit masks of one band, and of one digit.
+constexpr std::uint32_t kBandIndexes[3] = {0x1249249u, 0x2492492u, 0x4924924u};
+constexpr std::uint32_t DigitIndexes(int d) { return 7u << (3 * d); }
 
 }  // namespace
 
 int DigitOfBit(Mask bit) { return std::countr_zero(static_cast<unsigned>(bit)) + 1; }
 
 void Board::Reset() {
-  cand.fill(kAllDigits);
-  placed.fill(0);
-  open[0] = ~std::uint64_t{0};
-  open[1] = (std::uint64_t{1} << 17) - 1;
-  remaining = 81;
-  dirty = (1u << 27) - 1;
-}
-
-bool Board::Place(int cell, Mask bit) {
-  // Pending placements: the first one, each cell at most once as a naked single, and the
-  // emptied peers of the last placement (which end the call).
-  std::uint8_t cells[128];
-  Mask bits[128];
-  int top = 0;
-  std::uint32_t touched = 0;  // kept in a register, stored once
-  cells[top] = static_cast<std::uint8_t>(cell);
-  bits[top++] = bit;
-  while (top > 0) {
-    --top;
-    const int c = cells[top];
-    const Mask b = bits[top];
-    if (!IsOpen(c)) {
-      if (cand[c] != b) return false;
-      continue;
-    }
-    const std::uint8_t* u = kTables.unitsOf[c];
-    if (((placed[u[0]] | placed[u[1]] | placed[u[2]]) & b) || !(cand[c] & b)) {
-      dirty |= touched;
-      return false;
-    }
-    placed[u[0]] |= b;
-    placed[u[1]] |= b;
-    placed[u[2]] |= b;
-    cand[c] = b;
-    touched |= kTables.unitBits[c];
-    open[c >> 6] &= ~(std::uint64_t{1} << (c & 63));
-    --remaining;
-    // Branch-free: most peers do not hold the digit, and mispredictions cost more than
-    // the unconditional stores.
-    bool emptied = false;
-    for (std::uint8_t p : kTables.peers[c]) {
-      const Mask m = cand[p];
-      const Mask left = static_cast<Mask>(m & ~b);
-      const bool changed = (m & b) != 0;
-      cand[p] = left;
-      emptied |= changed & (left == 0);
-      touched |= changed ? kTables.unitBits[p] : 0u;
-      cells[top] = p;
-      bits[top] = left;
-      top += changed & ((left & (left - 1)) == 0);
-    }
-    if (emptied) {
-      dirty |= touched;
-      return false;
-    }
-  }
-  dirty |= touched;
-  return true;
-}
-
-bool Board::Restrict(int cell, Mask mask) {
-  return (cand[cell] & mask) != 0 && Eliminate(cell, static_cast<Mask>(kAllDigits & ~mask));
-}
-
-bool Board::Propagate() {
-  for (;;) {
-    if (!HiddenSingles()) return false;
-    if (remaining == 0) return true;
-    bool changed = false;
-    if (!LockedCandidates(changed)) return false;
-    if (!changed) return true;
-  }
-}
-
-bool Board::HiddenSingles() {
-  while (dirty) {
-    const int u = std::countr_zero(dirty);
-    dirty &= dirty - 1;
-    const std::uint8_t* cells = kTables.units[u];
-    Mask once = 0, twice = 0;
-    for (int i = 0; i < 9; ++i) {
-      const Mask m = cand[cells[i]];
-      twice |= once & m;
-      once |= m;
-    }
-    if (once != kAllDigits) return false;
-    Mask hidden = static_cast<Mask>(once & ~twice & ~placed[u]);
-    while (hidden) {
-      const Mask b = static_cast<Mask>(hidden & -hidden);
-      hidden ^= b;
-      int where = -1;
-      for (int i = 0; i < 9; ++i) {
-        if (cand[cells[i]] & b) where = cells[i];
-      }
-      if (where < 0 || !Place(where, b)) return false;
-    }
-  }
-  return true;
-}
-
-bool Board::Eliminate(int cell, Mask digits) {
-  const Mask m = cand[cell];
-  if (!(m & digits)) return true;
-  if (!IsOpen(cell)) return false;
-  const Mask left = static_cast<Mask>(m & ~digits);
-  if (left == 0) return false;
-  if ((left & (left - 1)) == 0) return Place(cell, left);
-  cand[cell] = left;
-  dirty |= kTables.unitBits[cell];
-  return true;
-}
-
-bool Board::LockedCandidates(bool& changed) {
-  // A segment is the three cells where a row (or column) crosses a box.
-  Mask rowSeg[9][3], colSeg[9][3];
-  for (int r = 0; r < 9; ++r) {
-    for (int s = 0; s < 3; ++s) {
-      const int c = 9 * r + 3 * s;
-      rowSeg[r][s] = cand[c] | cand[c + 1] | cand[c + 2];
-      const int d = 27 * s + r;  // column r, rows 3s..3s+2
-      colSeg[r][s] = cand[d] | cand[d + 9] | cand[d + 18];
-    }
-  }
-  for (int line = 0; line < 9; ++line) {
-    const int band = 3 * (line / 3), l1 = band + (line + 1) % 3, l2 = band + (line + 2) % 3;
-    for (int s = 0; s < 3; ++s) {
-      const int s1 = (s + 1) % 3, s2 = (s + 2) % 3;
-      // Row `line`, box in stack s.
-      Mask lineRest = rowSeg[line][s1] | rowSeg[line][s2];
-      Mask boxRest = rowSeg[l1][s] | rowSeg[l2][s];
-      Mask pointing = rowSeg[line][s] & ~boxRest & lineRest;
-      Mask claiming = rowSeg[line][s] & ~lineRest & boxRest;
-      if (pointing | claiming) {
-        changed = true;
-        for (int i = 0; i < 3; ++i) {
-          if (!Eliminate(9 * line + 3 * s1 + i, pointing) || !Eliminate(9 * line + 3 * s2 + i, pointing) ||
-              !Eliminate(9 * l1 + 3 * s + i, claiming) || !Eliminate(9 * l2 + 3 * s + i, claiming))
-            return false;
-        }
-      }
-      // Column `line`, box in band s.
-      lineRest = colSeg[line][s1] | colSeg[line][s2];
-      boxRest = colSeg[l1][s] | colSeg[l2][s];
-      pointing = colSeg[line][s] & ~boxRest & lineRest;
-      claiming = colSeg[line][s] & ~lineRest & boxRest;
-      if (pointing | claiming) {
-        changed = true;
-        for (int i = 0; i < 3; ++i) {
-          if (!Eliminate(9 * (3 * s1 + i) + line, pointing) || !Eliminate(9 * (3 * s2 + i) + line, pointing) ||
-              !Eliminate(9 * (3 * s + i) + l1, claiming) || !Eliminate(9 * (3 * s + i) + l2, claiming))
-            return false;
-        }
-      }
-    }
-  }
-  return true;
+  cells_.fill(kBandCells);
+  unsolved_.fill(kBandCells);
+  dirty_ = 0;
+  columnDirty_ = 0;
+  remaining_ = 81;
 }
 
 bool Board::Load(std::string_view givens) {
   Reset();
   for (int i = 0; i < 81 && i < static_cast<int>(givens.size()); ++i) {
     const char ch = givens[i];
-    if (ch < '1' || ch > '9') continue;
-    const Mask b = BitOf(ch - '0');
-    if (!IsOpen(i) ? cand[i] != b : !Place(i, b)) return false;
+    if (ch >= '1' && ch <= '9' && !PlaceDigit(ch - '1', i / 27, i % 27)) return false;
   }
   return Propagate();
 }
 
-std::string Board::Text() const {
-  std::string out(81, '0');
-  for (int i = 0; i < 81; ++i) {
-    if (!IsOpen(i)) out[i] = static_cast<char>('0' + DigitOfBit(cand[i]));
-  }
-  return out;
+Mask Board::Candidates(int cell) const {
+  const int band = cell / 27, pos = cell % 27;
+  unsigned mask = 0;
+  for (int d = 0; d < 9; ++d) mask |= ((cells_[3 * d + band] >> pos) & 1u) << d;
+  return static_cast<Mask>(mask);
 }
 
-namespace {
+bool Board::Place(int cell, Mask bit) {
+  const int band = cell / 27, pos = cell % 27;
+  const int d = DigitOfBit(bit) - 1;
+  if (!IsOpen(cell)) return ((cells_[3 * d + band] >> pos) & 1) != 0;
+  return PlaceDigit(d, band, pos);
+}
 
-struct Counter {
-  int limit;
-  int found = 0;
-  Board* first;
-  bool backwards;  // which end of the grid the cell choice starts from
-  long budget;     // guesses left before this attempt gives up
-};
+bool Board::PlaceDigit(int d, int band, int pos) { return PlaceCells(d, band, 1u << pos); }
 
-// The open cell with the fewest candidates; among equals the first in row-major order, or
-// the last one when `backwards`.
-int BestCell(const Board& b, bool backwards) {
+bool Board::PlaceCells(int d, int band, std::uint32_t placed) {
+  std::uint32_t& own = cells_[3 * d + band];
+  std::uint32_t peers = 0;
+  int count = 0;
+  for (std::uint32_t rest = placed; rest; rest &= rest - 1, ++count) {
+    peers |= kTables.rowAndBoxPeers[std::countr_zero(rest)];
+  }
+  // Each cell must still allow the digit, be open, and not see another of the cells.
+  if ((own & unsolved_[band] & placed) != placed || (placed & peers)) return false;
+  unsolved_[band] &= ~placed;
+  remaining_ -= count;
+  const std::uint32_t keepOwn = own & ~peers;
+  // Only the masks that lose a cell need another look.
+  std::uint32_t changed = 0, losers = 0;
+  for (int e = 0; e < 9; ++e) {
+    std::uint32_t& m = cells_[3 * e + band];
+    const bool loses = (m & placed) != 0;
+    losers |= static_cast<std::uint32_t>(loses) << e;
+    changed |= static_cast<std::uint32_t>(loses) << (3 * e + band);
+    m &= ~placed;
+  }
+  std::uint32_t fold = (placed | (placed >> 9) | (placed >> 18)) & kRowBits;
+  const std::uint32_t columns = fold | (fold << 9) | (fold << 18);
+  for (int other : {(band + 1) % 3, (band + 2) % 3}) {
+    std::uint32_t& m = cells_[3 * d + other];
+    changed |= static_cast<std::uint32_t>((m & columns) != 0) << (3 * d + other);
+    m &= ~columns;
+  }
+  changed &= ~(1u << (3 * d + band));
+  changed |= static_cast<std::uint32_t>(keepOwn != own) << (3 * d + band);
+  own = keepOwn;
+  dirty_ |= changed;
+  columnDirty_ |= losers;
+  return true;
+}
+
+bool Board::Restrict(int cell, Mask mask) {
+  const int band = cell / 27, pos = cell % 27;
+  const std::uint32_t bit = 1u << pos;
+  if ((Candidates(cell) & mask) == 0) return false;
+  for (int d = 0; d < 9; ++d) {
+    if ((mask >> d) & 1) continue;
+    std::uint32_t& m = cells_[3 * d + band];
+    if (m & bit) {
+      m &= ~bit;
+      dirty_ |= 1u << (3 * d + band);
+      columnDirty_ |= 1u << d;
+    }
+  }
+  return true;
+}
+
+// The band filter of one digit: keeps the cells that some one-to-one pairing of the band's
+// rows and boxes can use, then places the digit in rows left with a single cell.
+bool Board::FilterBand(int index) {
+  const int band = index % 3;
+  const std::uint32_t m = cells_[index];
+  const std::uint32_t meets = kTables.boxesOfRow[m & kRowBits] |
+                              (kTables.boxesOfRow[(m >> 9) & kRowBits] << 3) |
+                              (kTables.boxesOfRow[m >> 18] << 6);
+  const std::uint32_t kept = m & kTables.keep[meets];
+  if (kept == 0) return false;
+  if (kept != m) {
+    cells_[index] = kept;
+    columnDirty_ |= 1u << (index / 3);
+  }
+  const std::uint32_t singleRows = kTables.lone[kept & kRowBits] | (kTables.lone[(kept >> 9) & kRowBits] << 9) |
+                                   (kTables.lone[kept >> 18] << 18);
+  const std::uint32_t hits = kept & singleRows & unsolved_[band];
+  return !hits || PlaceCells(index / 3, band, hits);
+}
+
+bool Board::NakedSingles(bool& placed) {
+  for (int band = 0; band < 3; ++band) {
+    const std::uint32_t open = unsolved_[band];
+    if (!open) continue;
+    std::uint32_t once = 0, twice = 0;
+    for (int d = 0; d < 9; ++d) {
+      const std::uint32_t m = cells_[3 * d + band];
+      twice |= once & m;
+      once |= m;
+    }
+    if (open & ~once) return false;
+    std::uint32_t singles = open & ~twice;
+    while (singles) {
+      const int pos = std::countr_zero(singles);
+      singles &= singles - 1;
+      int digit = 0;
+      while (digit < 9 && !((cells_[3 * digit + band] >> pos) & 1)) ++digit;
+      // An earlier placement in this loop may have taken the cell's last candidate.
+      if (digit == 9 || !PlaceDigit(digit, band, pos)) return false;
+      placed = true;
+    }
+  }
+  return true;
+}
+
+// The column side of a digit: the same one-to-one pairing, now of a stack's three columns
+// with its three boxes, then the columns left with a single cell.
+bool Board::ColumnFilter(bool& placed) {
+  while (columnDirty_) {
+    const int d = std::countr_zero(columnDirty_);
+    columnDirty_ &= columnDirty_ - 1;
+    std::uint32_t* const m = &cells_[3 * d];
+    std::uint32_t fold[3], allowed[3] = {0, 0, 0};
+    for (int band = 0; band < 3; ++band) fold[band] = (m[band] | (m[band] >> 9) | (m[band] >> 18)) & kRowBits;
+    for (int stack = 0; stack < 3; ++stack) {
+      const int shift = 3 * stack;
+      const std::uint32_t meets = kTables.spreadColumns[(fold[0] >> shift) & 7] |
+                                  (kTables.spreadColumns[(fold[1] >> shift) & 7] << 1) |
+                                  (kTables.spreadColumns[(fold[2] >> shift) & 7] << 2);
+      const std::uint32_t kept = kTables.keepMeets[meets];
+      if (kept == 0) return false;
+      for (int band = 0; band < 3; ++band) allowed[band] |= kTables.gatherColumns[kept >> band] << shift;
+    }
+    std::uint32_t once = 0, twice = 0;
+    for (int band = 0; band < 3; ++band) {
+      const std::uint32_t kept = m[band] & (allowed[band] | (allowed[band] << 9) | (allowed[band] << 18));
+      if (kept != m[band]) {
+        m[band] = kept;
+        dirty_ |= 1u << (3 * d + band);
+      }
+      for (int row = 0; row < 3; ++row) {
+        const std::uint32_t line = (kept >> (9 * row)) & kRowBits;
+        twice |= once & line;
+        once |= line;
+      }
+    }
+    const std::uint32_t single = once & ~twice;
+    if (!single) continue;
+    const std::uint32_t spread = single | (single << 9) | (single << 18);
+    for (int band = 0; band < 3; ++band) {
+      const std::uint32_t hits = m[band] & unsolved_[band] & spread;
+      if (!hits) continue;
+      if (!PlaceCells(d, band, hits)) return false;
+      placed = true;
+    }
+  }
+  return true;
+}
+
+bool Board::Propagate() {
+  for (;;) {
+    while (dirty_) {
+      const int index = std::countr_zero(dirty_);
+      dirty_ &= dirty_ - 1;
+      if (!FilterBand(index)) return false;
+    }
+    bool placed = false;
+    if (!NakedSingles(placed)) return false;
+    if (placed) continue;
+    if (!ColumnFilter(placed)) return false;
+    if (!placed && !dirty_) return true;
+  }
+}
+
+int Board::BranchCell(bool backwards) const {
   int best = -1, bestCount = 10;
-  for (int w = 0; w < 2; ++w) {
-    const int word = backwards ? 1 - w : w;
-    std::uint64_t bits = b.open[word];
-    while (bits) {
-      const int bit = backwards ? 63 - std::countl_zero(bits) : std::countr_zero(bits);
-      bits &= ~(std::uint64_t{1} << bit);
-      const int cell = 64 * word + bit;
-      const int n = kBitCount[b.cand[cell]];
+  for (int step = 0; step < 3; ++step) {
+    const int band = backwards ? 2 - step : step;
+    const std::uint32_t open = unsolved_[band];
+    if (!open) continue;
+    std::uint32_t once = 0, twice = 0, thrice = 0;
+    for (int d = 0; d < 9; ++d) {
+      const std::uint32_t m = cells_[3 * d + band];
+      thrice |= twice & m;
+      twice |= once & m;
+      once |= m;
+    }
+    const std::uint32_t pairs = open & twice & ~thrice;
+    if (pairs) return 27 * band + (backwards ? 31 - std::countl_zero(pairs) : std::countr_zero(pairs));
+    if (bestCount <= 3) continue;
+    std::uint32_t rest = open;
+    while (rest) {
+      const int pos = backwards ? 31 - std::countl_zero(rest) : std::countr_zero(rest);
+      rest &= ~(1u << pos);
+      const int n = kDigitCount[Candidates(27 * band + pos)];
       if (n < bestCount) {
-        best = cell;
+        best = 27 * band + pos;
         bestCount = n;
-        if (n <= 2) return best;
       }
     }
   }
   return best;
 }
 
-// False when the budget ran out before the count was decided.
-bool Count(Board& b, Counter& counter) {
-  if (b.remaining == 0) {
-    if (counter.found++ == 0 && counter.first) *counter.first = b;
-    return true;
+std::string Board::Text() const {
+  std::string out(81, '0');
+  for (int i = 0; i < 81; ++i) {
+    if (!IsOpen(i)) out[i] = static_cast<char>('0' + DigitOfBit(Candidates(i)));
   }
-  if (--counter.budget < 0) return false;
-  const int cell = BestCell(b, counter.backwards);
-  Mask rest = b.cand[cell];
-  while (rest) {
-    const Mask bit = static_cast<Mask>(rest & -rest);
-    rest ^= bit;
-    if (rest == 0) {
-      // Last candidate: no need to keep the board.
-      return !(b.Place(cell, bit) && b.Propagate()) || Count(b, counter);
-    }
-    Board next = b;
-    if (next.Place(cell, bit) && next.Propagate() && !Count(next, counter)) return false;
-    if (counter.found >= counter.limit) return true;
-  }
-  return true;
-}
-
-}  // namespace
-
-// A depth-first search sometimes sinks into a large branch without a solution that another
-// cell order would have left at once. The search therefore runs with a guess budget,
-// alternating between two cell orders and doubling the budget after each pair of attempts;
-// any attempt that ends decides the count, so the result never depends on the order. The
-// first budget covers every puzzle of the public hard sets in one attempt.
-int CountSolutions(const Board& board, int limit, Board* first) {
-  for (long budget = 2048;; budget *= 2) {
-    for (bool backwards : {false, true}) {
-      Counter counter{limit, 0, first, backwards, budget};
-      Board work = board;
-      if (Count(work, counter)) return counter.found;
-    }
-  }
-}
-
-Board ExtremeSolution(const Board& board, const Board& witness, Extreme order) {
-  Board state = board;
-  Board best = witness;
-  for (int step = 0; step < 81; ++step) {
-    const int cell = order.reverseCells ? 80 - step : step;
-    if (!state.IsOpen(cell)) continue;
-    for (;;) {
-      // Candidates that come before the witness's digit in the wanted order.
-      const Mask have = best.cand[cell];
-      const Mask before =
-          order.largestDigit ? static_cast<Mask>(kAllDigits & ~((have << 1) - 1)) : static_cast<Mask>(have - 1);
-      if (!(state.cand[cell] & before)) break;
-      Board trial = state;
-      Board found;
-      if (!trial.Restrict(cell, before) || !trial.Propagate() || CountSolutions(trial, 1, &found) == 0) break;
-      best = found;
-    }
-    // `best` extends `state`, so this cannot fail.
-    state.Place(cell, best.cand[cell]);
-    state.Propagate();
-  }
-  return best;
+  return out;
 }
 
 }  // namespace vexlo::search

@@ -2,6 +2,7 @@
 
 #include "core/grid.h"
 #include "core/search_board.h"
+#include "core/solution_search.h"
 
 namespace vexlo {
 namespace {
@@ -92,7 +93,7 @@ UniquenessResult CheckUniqueness(std::string_view givens, UniquenessCaller calle
   out.result = Uniqueness::Several;
   const Board first = search::ExtremeSolution(board, any, {});
   Board second = search::ExtremeSolution(board, first, {.reverseCells = true});
-  if (second.cand == first.cand) second = search::ExtremeSolution(board, first, {.largestDigit = true});
+  if (second == first) second = search::ExtremeSolution(board, first, {.largestDigit = true});
   out.s1 = first.Text();
   out.s2 = second.Text();
   return out;
