@@ -296,6 +296,15 @@ int Board::BranchCell(bool backwards) const {
   return best;
 }
 
+int Board::FirstOpenCell(bool fromEnd) const {
+  for (int step = 0; step < 3; ++step) {
+    const int band = fromEnd ? 2 - step : step;
+    const std::uint32_t open = unsolved_[band];
+    if (open) return 27 * band + (fromEnd ? 31 - std::countl_zero(open) : std::countr_zero(open));
+  }
+  return -1;
+}
+
 std::string Board::Text() const {
   std::string out(81, '0');
   for (int i = 0; i < 81; ++i) {

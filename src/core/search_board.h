@@ -45,8 +45,14 @@ class Board {
   // first in row-major order, or the last one when `backwards`. -1 when none is open.
   int BranchCell(bool backwards) const;
 
+  // The first open cell in row-major order, or the last one when `fromEnd`; -1 when none.
+  int FirstOpenCell(bool fromEnd) const;
+
   std::string Text() const;  // digits, "0" for open cells
-  bool operator==(const Board&) const = default;
+  // Same cells placed and same candidates left; the bookkeeping of pending work is ignored.
+  bool operator==(const Board& other) const {
+    return cells_ == other.cells_ && unsolved_ == other.unsolved_;
+  }
 
  private:
   bool PlaceDigit(int digit, int band, int pos);

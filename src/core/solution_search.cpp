@@ -1,7 +1,12 @@
 #include "core/solution_search.h"
 
+#include <bit>
+
 namespace vexlo::search {
 namespace {
+
+// Guesses the ordered search may make before the question-by-question way takes over.
+constexpr long kOrderedGuesses = 256;
 
 struct Counter {
   int limit;
@@ -51,7 +56,36 @@ int CountSolutions(const Board& board, int limit, Board* first) {
   }
 }
 
-Board ExtremeSolution(const Board& board, const Board& witness, Extreme order) {
+namespace {
+
+enum class Ordered { Found, None, OutOfBudget };
+
+// Depth-first in the wanted order of cells and digits: the first solution reached is the
+// extreme one, since propagation only removes what no solution uses. Quick when the board
+// leaves a lot of freedom; a hard board can trap it, hence the budget.
+Ordered OrderedFirst(const Board& b, Extreme order, long& budget, Board& out) {
+  if (b.Remaining() == 0) {
+    out = b;
+    return Ordered::Found;
+  }
+  if (--budget < 0) return Ordered::OutOfBudget;
+  const int cell = b.FirstOpenCell(order.reverseCells);
+  Mask rest = b.Candidates(cell);
+  while (rest) {
+    const Mask bit = order.largestDigit ? static_cast<Mask>(1u << (15 - std::countl_zero(rest)))
+                                        : static_cast<Mask>(rest & -rest);
+    rest ^= bit;
+    Board next = b;
+    if (!next.Place(cell, bit) || !next.Propagate()) continue;
+    const Ordered result = OrderedFirst(next, order, budget, out);
+    if (result != Ordered::None) return result;
+  }
+  return Ordered::None;
+}
+
+// Cell by cell in the wanted order: keeps the witness's digit unless some solution has an
+// earlier one there. Each question is an ordinary count, so no order of cells can trap it.
+Board ExtremeByQuestions(const Board& board, const Board& witness, Extreme order) {
   Board state = board;
   Board best = witness;
   for (int step = 0; step < 81; ++step) {
@@ -73,6 +107,15 @@ Board ExtremeSolution(const Board& board, const Board& witness, Extreme order) {
     state.Propagate();
   }
   return best;
+}
+
+}  // namespace
+
+Board ExtremeSolution(const Board& board, const Board& witness, Extreme order) {
+  long budget = kOrderedGuesses;
+  Board found;
+  if (OrderedFirst(board, order, budget, found) == Ordered::Found) return found;
+  return ExtremeByQuestions(board, witness, order);
 }
 
 }  // namespace vexlo::search
