@@ -25,6 +25,7 @@
 #include "ui/hint_dialog.h"
 #include "ui/language_apply.h"
 #include "ui/language_choice.h"
+#include "ui/new_puzzle_dialog.h"
 #include "ui/picture_export.h"
 #include "ui/print_select_dialog.h"
 #include "ui/qsettings_store.h"

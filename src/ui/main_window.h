@@ -38,6 +38,7 @@ class Tfrmgamelist;
 class Tfrmsolover;
 class Tfrmprintselect;
 class Tfrmcopy;
+class Tfrm_new;
 class DialogPicturePrompt;
 class TTimeLabelView;
 class ColorGrid;
@@ -111,6 +112,7 @@ class TForm1 : public QMainWindow {
   std::unique_ptr<Tfrmsolover> frmsolover_;
   std::unique_ptr<Tfrmprintselect> frmprintselect_;
   std::unique_ptr<Tfrmcopy> frmcopy_;
+  std::unique_ptr<Tfrm_new> frm_new_;
   std::unique_ptr<DialogPicturePrompt> picturePrompt_;
 
   // Controls other parts of the window's behaviour address by name.

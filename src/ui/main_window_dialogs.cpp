@@ -1,9 +1,13 @@
 // The main window's commands that open a window over the board: the hint window, Check Error,
-// Show Solution, the printable page, copying to the clipboard and saving a picture.
+// Show Solution, the printable page, copying to the clipboard, saving a picture and making a
+// puzzle of one's own.
+#include <QRadioButton>
+
 #include "ui/board_view.h"
 #include "ui/copy_dialog.h"
 #include "ui/hint_dialog.h"
 #include "ui/main_window.h"
+#include "ui/new_puzzle_dialog.h"
 #include "ui/picture_export.h"
 #include "ui/print_select_dialog.h"
 #include "ui/show_solution.h"
@@ -16,6 +20,8 @@ void TForm1::WireBoardDialogs() {
   frmprintselect_ = std::make_unique<Tfrmprintselect>(language_, game_->prompt());
   frmcopy_ = std::make_unique<Tfrmcopy>(language_);
   picturePrompt_ = std::make_unique<DialogPicturePrompt>(this);
+  frm_new_ = std::make_unique<Tfrm_new>(*game_, language_);
+  frm_new_->setWindowModality(Qt::ApplicationModal);
 
   OnClick("btShowhint", [this] {
     if (!game_->boardEnabled) return;
@@ -45,6 +51,13 @@ void TForm1::WireBoardDialogs() {
   };
   OnClick("btcopy", copy);
   OnMenu("mnCopyPuzzleToClipboard", copy);
+  auto importOrCreate = [this] {
+    if (frm_new_->exec() != QDialog::Accepted) return;
+    ShowGame();
+    (game_->mode == OperationMode::AllCandidates ? rb_all : rb_none)->setFocus();
+  };
+  OnClick("btimport", importOrCreate);
+  OnMenu("mnImportSudoku", importOrCreate);
   OnClick("btsavepic", [this] {
     SavePictureCommand(findChild<QWidget*>(QStringLiteral("Panel1")), *picturePrompt_);
   });
