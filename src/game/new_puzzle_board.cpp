@@ -9,10 +9,6 @@ namespace vexlo {
 
 namespace {
 
-bool IsDigitText(const std::string& text) {
-  return text.size() == 1 && text[0] >= '1' && text[0] <= '9';
-}
-
 void ShowChange(TPICSD33& sdnew) {
   sdnew.FindConflict();
   sdnew.PaintAllCands();
@@ -20,10 +16,14 @@ void ShowChange(TPICSD33& sdnew) {
 
 }  // namespace
 
+bool IsEnteredDigit(const std::string& text) {
+  return text.size() == 1 && text[0] >= '1' && text[0] <= '9';
+}
+
 void LoadPuzzleFromBoard(TPICSD33& sdnew, const TPICSD33& main) {
   ForEachCell(sdnew, [&main](int r, int c, TPicNode& cell) {
     const std::string& text = main.cell(r, c).digits;
-    if (IsDigitText(text)) {
+    if (IsEnteredDigit(text)) {
       cell.digits = text;
       cell.state = CellState::BigNumber;
     } else {
@@ -45,7 +45,7 @@ void NewPuzzleCellMouseDown(TPICSD33& sdnew, int row, int col, MouseButton butto
   cell.state = CellState::Open;
   // Only an entered digit was ever struck from the peers. Handing a whole candidate list
   // back would append it to peers that hold some of its digits and repeat them there.
-  if (IsDigitText(taken)) sdnew.RestoreToPeers(row, col, taken);
+  if (IsEnteredDigit(taken)) sdnew.RestoreToPeers(row, col, taken);
   ShowChange(sdnew);
 }
 

@@ -4,10 +4,15 @@
 // on an entered digit takes it back. An entered digit is a big number (it becomes a given when
 // the puzzle is played); every other cell is open and shows its candidates.
 
+#include <string>
+
 #include "board/board.h"
 #include "board/mouse_button.h"
 
 namespace vexlo {
+
+// Exactly one digit "1".."9": what an entered digit holds.
+bool IsEnteredDigit(const std::string& text);
 
 // "Load Puzzle": every cell of `main` holding exactly one character (a given, a big number or
 // an open cell with a single candidate) becomes an entered digit; every other cell an open

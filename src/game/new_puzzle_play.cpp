@@ -3,15 +3,12 @@
 #include "game/board_walk.h"
 #include "game/game.h"
 #include "game/game_loading.h"
+#include "game/new_puzzle_board.h"
 #include "storage/candidate_fill.h"
 
 namespace vexlo {
 
 namespace {
-
-bool IsDigitText(const std::string& text) {
-  return text.size() == 1 && text[0] >= '1' && text[0] <= '9';
-}
 
 // The dialog's puzzle on the main board and in the holder: entered digits become givens,
 // open cells keep the dialog's candidates.
@@ -19,7 +16,7 @@ void CopyPuzzle(Game& game, const TPICSD33& sdnew) {
   ForEachCell(game.sd991, [&](int r, int c, TPicNode& cell) {
     const TPicNode& source = sdnew.cell(r, c);
     // An entered cell without its digit would be a given with no value: it stays open.
-    const bool given = source.state == CellState::BigNumber && IsDigitText(source.digits);
+    const bool given = source.state == CellState::BigNumber && IsEnteredDigit(source.digits);
     cell.digits = source.digits;
     cell.state = given ? CellState::Fixed : CellState::Open;
     TNode& node = game.QJ1.node(r, c);
@@ -49,7 +46,7 @@ std::string NewPuzzleGivens(const TPICSD33& sdnew) {
   std::string givens;
   givens.reserve(81);
   ForEachCell(sdnew, [&givens](int, int, const TPicNode& cell) {
-    givens += IsDigitText(cell.digits) ? cell.digits[0] : '0';
+    givens += IsEnteredDigit(cell.digits) ? cell.digits[0] : '0';
   });
   return givens;
 }

@@ -11,11 +11,11 @@
 #include <QTimer>
 #include <QToolButton>
 #include <QtTest>
-#include <deque>
 #include <functional>
 
 #include "game/board_walk.h"
 #include "known_puzzle_fixture.h"
+#include "scripted_prompt_fixture.h"
 #include "storage/board_state.h"
 #include "storage/import_formats.h"
 #include "ui/board_view.h"
@@ -37,27 +37,12 @@ using vexlo::ui::Tfrm_new;
 constexpr const char* kTwoSolutions =
     "530070000600195000090000060800060003400803001700020006060000280000419005000080079";
 
-class ScriptedPrompt : public vexlo::Prompt {
- public:
-  std::deque<bool> answers;
-  QStringList questions;
-  QStringList told;
-  bool AskYesNo(const std::string& text) override {
-    questions << QString::fromStdString(text);
-    if (answers.empty()) return false;
-    const bool answer = answers.front();
-    answers.pop_front();
-    return answer;
-  }
-  void Tell(const std::string& text) override { told << QString::fromStdString(text); }
-};
-
 class NewPuzzleDialogTest : public QObject {
   Q_OBJECT
 
  private:
   QTemporaryDir dataRoot_;
-  ScriptedPrompt prompt_;
+  vexlo::testing::ScriptedQtPrompt prompt_;
   std::unique_ptr<TForm1> window_;
 
   Tfrm_new* Dialog() const {
@@ -98,7 +83,7 @@ class NewPuzzleDialogTest : public QObject {
   }
 
   void init() {
-    prompt_ = ScriptedPrompt{};
+    prompt_ = vexlo::testing::ScriptedQtPrompt{};
     window_ = std::make_unique<TForm1>(&prompt_, dataRoot_.path().toStdString());
     window_->findChild<QAction*>(QStringLiteral("mnLangEnglish"))->trigger();
     window_->show();
