@@ -74,10 +74,11 @@ Tfrm_new::Tfrm_new(Game& game, const ActiveLanguage& language, QWidget* parent)
 Tfrm_new::~Tfrm_new() = default;
 
 void Tfrm_new::WireBoard() {
-  connect(sdnewView_, &BoardView::cellMouseDown, this, [this](int row, int col, MouseButton button) {
-    NewPuzzleCellMouseDown(sdnew_, row, col, button);
-    Redraw();
-  });
+  connect(sdnewView_, &BoardView::cellMouseDown, this,
+          [this](int row, int col, MouseButton button) {
+            NewPuzzleCellMouseDown(sdnew_, row, col, button);
+            Redraw();
+          });
   connect(sdnewView_, &BoardView::panelMouseDown, this,
           [this](int row, int col, int digit, MouseButton button) {
             NewPuzzlePanelMouseDown(sdnew_, row, col, digit, button);

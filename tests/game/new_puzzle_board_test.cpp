@@ -23,8 +23,8 @@ TEST_F(NewPuzzleBoard, EnteringADigitStrikesItFromOpenPeersAndTakingItBackReturn
   NewPuzzlePanelMouseDown(sdnew, 1, 1, 5, MouseButton::Left);  // then A1 = 5 (no clash)
   EXPECT_EQ(Text(1, 1), "5");
   EXPECT_EQ(State(1, 1), CellState::BigNumber);
-  EXPECT_EQ(Text(1, 9), "12346789");  // row peer
-  EXPECT_EQ(Text(2, 2), "12346789");  // box peer
+  EXPECT_EQ(Text(1, 9), "12346789");   // row peer
+  EXPECT_EQ(Text(2, 2), "12346789");   // box peer
   EXPECT_EQ(Text(9, 9), "123456789");  // no peer
   EXPECT_FALSE(sdnew.cell(1, 1).panel(5).visible);
 

@@ -47,18 +47,17 @@ TEST_P(CheckPuzzle, TellsTheResult) {
 
 INSTANTIATE_TEST_SUITE_P(
     Answers, CheckPuzzle,
-    ::testing::Values(
-        CheckCase{"unique", std::string(kPuzzle), Uniqueness::Unique, "Check OK"},
-        CheckCase{"several", std::string(kTwoSolutionPuzzle), Uniqueness::Several,
-                  "This puzzle has multiple solution"},
-        CheckCase{"empty", std::string(81, '0'), Uniqueness::Several,
-                  "This puzzle has multiple solution"},
-        CheckCase{"clash", "55" + std::string(kPuzzle.substr(2)), Uniqueness::NoSolution,
-                  "Puzzle is not solvable"},
-        CheckCase{"filled", std::string(kSolution), Uniqueness::Unique, "Check OK"},
-        // A full board is its own solution only when no digit repeats.
-        CheckCase{"filled with a clash", WithClash(std::string(kSolution)),
-                  Uniqueness::NoSolution, "Puzzle is not solvable"}),
+    ::testing::Values(CheckCase{"unique", std::string(kPuzzle), Uniqueness::Unique, "Check OK"},
+                      CheckCase{"several", std::string(kTwoSolutionPuzzle), Uniqueness::Several,
+                                "This puzzle has multiple solution"},
+                      CheckCase{"empty", std::string(81, '0'), Uniqueness::Several,
+                                "This puzzle has multiple solution"},
+                      CheckCase{"clash", "55" + std::string(kPuzzle.substr(2)),
+                                Uniqueness::NoSolution, "Puzzle is not solvable"},
+                      CheckCase{"filled", std::string(kSolution), Uniqueness::Unique, "Check OK"},
+                      // A full board is its own solution only when no digit repeats.
+                      CheckCase{"filled with a clash", WithClash(std::string(kSolution)),
+                                Uniqueness::NoSolution, "Puzzle is not solvable"}),
     [](const auto& info) {
       std::string name = info.param.name;
       std::replace(name.begin(), name.end(), ' ', '_');

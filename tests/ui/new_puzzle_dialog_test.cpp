@@ -183,10 +183,11 @@ class NewPuzzleDialogTest : public QObject {
     Tfrm_new* dialog = Dialog();
     vexlo::LoadGridFromText(dialog->board(), kPuzzle);
     auto* open = window_->findChild<QToolButton*>(QStringLiteral("btimport"));
-    WhileModal([open] { open->click(); }, [dialog] {
-      QVERIFY(dialog->isVisible());
-      Button(dialog, "Button2")->click();
-    });
+    WhileModal([open] { open->click(); },
+               [dialog] {
+                 QVERIFY(dialog->isVisible());
+                 Button(dialog, "Button2")->click();
+               });
     QVERIFY(!dialog->isVisible());
     const vexlo::Game& game = window_->game();
     QCOMPARE(window_->findChild<QLabel*>(QStringLiteral("ndtxt"))->text(),
@@ -205,24 +206,27 @@ class NewPuzzleDialogTest : public QObject {
     const QString before = Snapshot(window_->game().sd991);
 
     vexlo::LoadGridFromText(dialog->board(), "55" + std::string(kPuzzle.substr(2)));
-    WhileModal([open] { open->trigger(); }, [dialog] {
-      Button(dialog, "Button2")->click();
-      QVERIFY(dialog->isVisible());  // refused: the dialog stays open
-      Button(dialog, "Button4")->click();
-    });
+    WhileModal([open] { open->trigger(); },
+               [dialog] {
+                 Button(dialog, "Button2")->click();
+                 QVERIFY(dialog->isVisible());  // refused: the dialog stays open
+                 Button(dialog, "Button4")->click();
+               });
     QCOMPARE(prompt_.told, QStringList{QStringLiteral("Puzzle is not solvable")});
     QCOMPARE(Snapshot(window_->game().sd991), before);
 
     vexlo::LoadGridFromText(dialog->board(), kTwoSolutions);
     prompt_.answers = {false, true};
-    WhileModal([open] { open->trigger(); }, [dialog] {
-      Button(dialog, "Button2")->click();  // No: still here
-      QVERIFY(dialog->isVisible());
-      Button(dialog, "Button2")->click();  // Yes: played
-    });
-    QCOMPARE(prompt_.questions,
-             QStringList(2, QStringLiteral(
-                                "This Puzzle has multiple solutions,Do you want to solve it anyway?")));
+    WhileModal([open] { open->trigger(); },
+               [dialog] {
+                 Button(dialog, "Button2")->click();  // No: still here
+                 QVERIFY(dialog->isVisible());
+                 Button(dialog, "Button2")->click();  // Yes: played
+               });
+    QCOMPARE(
+        prompt_.questions,
+        QStringList(2, QStringLiteral(
+                           "This Puzzle has multiple solutions,Do you want to solve it anyway?")));
     QCOMPARE(window_->game().sd991.nd, 5);
     QVERIFY(window_->game().QJ1.GetSolution().empty());
   }
