@@ -99,20 +99,4 @@ void Game::Completion(std::string_view key) {
   prompt_.Tell(LangText(key));
 }
 
-void Game::OpenTile(int row, int col) {
-  tile.tileRow = row;
-  tile.tileCol = col;
-  tile.tileOpen = true;
-  tile.visible = true;
-  ShowHint(LangText("howtoclosetile"));
-}
-
-void Game::MarkColor(int row, int col, int digit, MouseButton button) {
-  // Colour marking paints into colorMarks; until it arrives a marking click changes nothing.
-  static_cast<void>(row);
-  static_cast<void>(col);
-  static_cast<void>(digit);
-  static_cast<void>(button);
-}
-
 }  // namespace vexlo

@@ -128,14 +128,10 @@ void Game::FormActivate() {
 }
 
 void Game::FormClose() {
+  // Edits still open in the tile belong to the game that is written now.
+  CloseTile();
   // The window closes whatever happens; a last game that cannot be written is reported.
   if (FileResult written = WriteLastGame(*this); !written) prompt_.Tell(written.error);
-}
-
-void Game::CloseTile() {
-  if (!tile.visible) return;
-  tile.visible = false;
-  RefreshBoard();
 }
 
 void Game::StartClock() {

@@ -113,7 +113,10 @@ bool OpenSavedGame(Game& game, const std::string& name) {
     return false;
   }
 
+  // The marks go with the old board; "Marking" stays as the player set it.
+  const bool marking = game.chkcolor.checked;
   ClearBoardForLoading(game);
+  game.chkcolor.checked = marking;
   game.sd991.nd = saved->level;
   game.QJ1.LoadSolution(saved->solution);
   ApplySavedGame(*saved, game.sd991);

@@ -1,0 +1,175 @@
+// Colour marking: painting cells and candidate panels while "Marking" is checked, the table
+// of marks that every later repaint lays over the board, and who clears it.
+#include <gtest/gtest.h>
+
+#include "game/board_walk.h"
+#include "game/replay_commands.h"
+#include "game/saved_game_commands.h"
+#include "game_fixture.h"
+#include "played_puzzle_fixture.h"
+#include "storage/board_state.h"
+
+namespace vexlo::testing {
+namespace {
+
+using enum MouseButton;
+
+constexpr Color kYellow = kColorGridColors[kDefaultMarkingColorIndex];
+constexpr Color kRed = kColorGridColors[9];
+
+// kPuzzle in "All Candidates" with "Marking" checked. A1 holds the given 5; A3 is open.
+struct MarkingFixture : GameFixture {
+  MarkingFixture() {
+    PlayPuzzle(game, kPuzzle, kSolution, OperationMode::AllCandidates);
+    game.disnote11Click(1);
+    game.chkcolor.checked = true;
+  }
+  TPicNode& cell(int row, int col) { return game.sd991.cell(row, col); }
+  Color mark(int row, int col, int part) const { return game.colorMarks.at(row, col, part); }
+  // An entry elsewhere on the board, which repaints every colour.
+  void EnterElsewhere() {
+    const bool marking = game.chkcolor.checked;
+    game.chkcolor.checked = false;
+    game.CandidateMouseDown(9, 1, SolutionDigit(9, 1)[0] - '0', Left);
+    game.chkcolor.checked = marking;
+  }
+  int MarkCount() const {
+    int count = 0;
+    for (int r = 1; r <= 9; ++r) {
+      for (int c = 1; c <= 9; ++c) {
+        for (int part = 0; part <= 9; ++part) count += mark(r, c, part) != ColorMarks::kNoMark;
+      }
+    }
+    return count;
+  }
+};
+
+TEST(MarkCell, PaintsAGivenYellowWithoutAnEntryOrAHistoryStep) {
+  MarkingFixture f;
+  const std::vector<std::string> history = f.game.memostep;
+  const std::string board = WriteBoardState(f.game.sd991);
+  f.game.CellMouseDown(1, 1, Left);
+  EXPECT_EQ(f.cell(1, 1).background, kYellow);
+  EXPECT_EQ(f.mark(1, 1, 0), kYellow);
+  for (int d = 1; d <= 9; ++d) EXPECT_EQ(f.mark(1, 1, d), kYellow) << d;
+  EXPECT_EQ(WriteBoardState(f.game.sd991), board);
+  EXPECT_EQ(f.game.memostep, history);
+  EXPECT_EQ(f.MarkCount(), 10);
+
+  f.EnterElsewhere();
+  EXPECT_EQ(f.cell(1, 1).background, kYellow);
+}
+
+TEST(MarkCell, ARightClickOnTheCellRemovesItsOwnAndItsPanelsMarks) {
+  MarkingFixture f;
+  f.game.markingColorIndex = 9;
+  f.game.CandidateMouseDown(1, 3, 2, Left);
+  EXPECT_EQ(f.mark(1, 3, 2), kRed);
+  EXPECT_EQ(f.mark(1, 3, 0), ColorMarks::kNoMark);
+
+  f.game.markingColorIndex = kDefaultMarkingColorIndex;
+  f.game.CellMouseDown(1, 3, Left);  // overwrites the panel's red
+  EXPECT_EQ(f.mark(1, 3, 2), kYellow);
+
+  f.game.CellMouseDown(1, 3, Right);
+  EXPECT_EQ(f.cell(1, 3).background, f.game.BaseColor(1, 3));
+  EXPECT_EQ(f.MarkCount(), 0);
+  f.EnterElsewhere();
+  EXPECT_EQ(f.cell(1, 3).background, f.game.BaseColor(1, 3));
+  EXPECT_EQ(f.cell(1, 3).panel(2).background, f.game.BaseColor(1, 3));
+}
+
+TEST(MarkPanel, RightClickGivesThePanelItsCellsCurrentColour) {
+  MarkingFixture f;
+  f.game.CellMouseDown(1, 3, Left);
+  f.game.markingColorIndex = 9;
+  f.game.CandidateMouseDown(1, 3, 4, Left);
+  EXPECT_EQ(f.cell(1, 3).panel(4).background, kRed);
+  EXPECT_EQ(f.cell(1, 3).background, kYellow);
+
+  f.game.CandidateMouseDown(1, 3, 4, Right);
+  EXPECT_EQ(f.cell(1, 3).panel(4).background, kYellow);
+  EXPECT_EQ(f.mark(1, 3, 4), kYellow);
+  const std::string digits = f.cell(1, 3).digits;
+
+  f.game.CandidateMouseDown(1, 3, 4, Middle);
+  f.game.CellMouseDown(1, 3, Middle);
+  EXPECT_EQ(f.MarkCount(), 10);
+  EXPECT_EQ(f.cell(1, 3).digits, digits);  // marking clicks never play
+}
+
+// Each of the four colours the board lays down itself, given the value of a grid colour.
+struct BoardColorCase {
+  const char* name;
+  Color TPICSD33::*field;
+};
+
+class BoardColorMark : public ::testing::TestWithParam<BoardColorCase> {};
+
+TEST_P(BoardColorMark, IsNotRemembered) {
+  MarkingFixture f;
+  constexpr int kAqua = 14;
+  f.game.sd991.*GetParam().field = kColorGridColors[kAqua];
+  f.game.ColorRepaint();  // as after a change in the Appearance dialog
+  f.game.markingColorIndex = kAqua;
+  f.game.CellMouseDown(2, 2, Left);  // a cell of box 1: neither selected nor wrong
+  EXPECT_EQ(f.cell(2, 2).background, kColorGridColors[kAqua]);  // painted for the moment
+  EXPECT_EQ(f.mark(2, 2, 0), ColorMarks::kNoMark);
+  f.EnterElsewhere();
+  EXPECT_EQ(f.cell(2, 2).background, f.game.BaseColor(2, 2));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, BoardColorMark,
+    ::testing::Values(BoardColorCase{"BoxShade1", &TPICSD33::UNFoucsColor1},
+                      BoardColorCase{"BoxShade2", &TPICSD33::UNFoucsColor2},
+                      BoardColorCase{"Highlight", &TPICSD33::highcolor},
+                      BoardColorCase{"Error", &TPICSD33::errorcolor}),
+    [](const ::testing::TestParamInfo<BoardColorCase>& info) { return info.param.name; });
+
+TEST(Marks, StayThroughHistoryWalksAndModeSwitches) {
+  MarkingFixture f;
+  f.game.CellMouseDown(1, 3, Left);
+  f.game.chkcolor.checked = false;
+  f.game.CandidateMouseDown(1, 4, 6, Left);
+  f.game.CandidateMouseDown(2, 2, 7, Left);
+  f.game.btfirstClick();
+  EXPECT_EQ(f.cell(1, 3).background, kYellow);
+  f.game.btnextClick();
+  f.game.btlastClick();
+  f.game.SetMode(OperationMode::PencilAndPaper);
+  EXPECT_EQ(f.cell(1, 3).background, kYellow);
+  EXPECT_EQ(f.cell(1, 3).panel(5).background, kYellow);
+  EXPECT_EQ(f.MarkCount(), 10);
+}
+
+TEST(Marks, ClearMarkingRemovesEveryMarkAndKeepsMarkingChecked) {
+  MarkingFixture f;
+  f.game.CellMouseDown(1, 1, Left);
+  f.game.CandidateMouseDown(5, 5, 1, Left);
+  f.game.ClearMarking();
+  EXPECT_EQ(f.MarkCount(), 0);
+  EXPECT_TRUE(f.game.chkcolor.checked);
+  EXPECT_EQ(f.cell(1, 1).background, f.game.BaseColor(1, 1));
+}
+
+TEST(Marks, LoadingAReplayRemovesThemAndUnchecksMarking) {
+  MarkingFixture f;
+  f.game.CellMouseDown(1, 3, Left);
+  ApplyReplay(f.game, CurrentReplay(f.game));
+  EXPECT_EQ(f.MarkCount(), 0);
+  EXPECT_FALSE(f.game.chkcolor.checked);
+  EXPECT_EQ(f.cell(1, 3).background, f.game.BaseColor(1, 3));
+}
+
+TEST(Marks, OpeningASavedGameRemovesThemButKeepsMarkingChecked) {
+  MarkingFixture f;
+  f.game.CellMouseDown(1, 3, Left);
+  SaveCurrentBoard(f.game, "marked", 2);
+  ASSERT_TRUE(OpenSavedGame(f.game, "marked"));
+  EXPECT_EQ(f.MarkCount(), 0);
+  EXPECT_TRUE(f.game.chkcolor.checked);
+}
+
+}  // namespace
+}  // namespace vexlo::testing
