@@ -285,6 +285,7 @@ void TForm1::ShowGame() {
   ndtxt->setText(QString::fromStdString(g.ndtxt()));
   WC_Label->setVisible(g.completionVisible);
   ShowStatus();
+  ShowTile();
 
   TimeLabel1->ShowTime(g.TimeLabel1);
   if (g.TimeLabel1.timerenabled != clockTimer_->isActive()) {

@@ -36,6 +36,7 @@ class HelpOpener;
 class TfrmAppearance;
 class Tfrmgamelist;
 class Tfrmsolover;
+class Tfrmtile;
 class Tfrmprintselect;
 class Tfrmcopy;
 class Tfrm_new;
@@ -59,6 +60,7 @@ class TForm1 : public QMainWindow {
   // Copies the game's state into the widgets; every handler ends with it.
   void ShowGame();
   void ShowStatus();  // the status bar's text and colour only
+  void ShowTile();    // the candidate tile shown or hidden as the game has it
 
  protected:
   bool event(QEvent* event) override;
@@ -114,6 +116,7 @@ class TForm1 : public QMainWindow {
   std::unique_ptr<Tfrmcopy> frmcopy_;
   std::unique_ptr<Tfrm_new> frm_new_;
   std::unique_ptr<DialogPicturePrompt> picturePrompt_;
+  Tfrmtile* frmtile_ = nullptr;  // a window of its own above this one
 
   // Controls other parts of the window's behaviour address by name.
   BoardView* sd991 = nullptr;

@@ -12,24 +12,12 @@
 #include "ui/color_grid.h"
 #include "ui/digit_counter.h"
 #include "ui/event_hook.h"
+#include "ui/main_keyboard_digit.h"
 #include "ui/main_window.h"
 #include "ui/mouse_button_of.h"
+#include "ui/tile_window.h"
 
 namespace vexlo::ui {
-
-namespace {
-
-// 1..9 for a digit key of the main keyboard without a command modifier, else 0.
-int MainKeyboardDigit(const QKeyEvent& key) {
-  if (key.key() < Qt::Key_1 || key.key() > Qt::Key_9) return 0;
-  if (key.modifiers() &
-      (Qt::KeypadModifier | Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) {
-    return 0;
-  }
-  return key.key() - Qt::Key_0;
-}
-
-}  // namespace
 
 void TForm1::WirePlay() {
   connect(sd991, &BoardView::cellMouseDown, this, [this](int row, int col, MouseButton button) {
@@ -47,6 +35,8 @@ void TForm1::WirePlay() {
       ShowGame();
     });
   }
+  frmtile_ = new Tfrmtile(*game_, language_, this);
+  connect(frmtile_, &Tfrmtile::gameChanged, this, &TForm1::ShowGame);
   WireHistoryCommands();
   // Keys, the right button on digit buttons and the status hints are watched application
   // wide: the window sees a key before the control that has the focus.
@@ -120,6 +110,19 @@ bool TForm1::PlayKey(const QKeyEvent& key) {
   game_->DigitKey(digit);
   ShowGame();
   return true;
+}
+
+void TForm1::ShowTile() {
+  if (frmtile_ == nullptr) return;
+  const TileState& tile = game_->tile;
+  if (!tile.visible) {
+    frmtile_->hide();
+  } else if (!frmtile_->isVisible()) {
+    const QRect cell = BoardView::CellRect(tile.tileRow, tile.tileCol);
+    frmtile_->Open(QRect(sd991->mapToGlobal(cell.topLeft()), cell.size()));
+  } else {
+    frmtile_->ShowButtons();
+  }
 }
 
 int TForm1::DigitButtonIndex(const QObject* object) const {
