@@ -98,34 +98,48 @@ TEST(MarkPanel, RightClickGivesThePanelItsCellsCurrentColour) {
   EXPECT_EQ(f.cell(1, 3).digits, digits);  // marking clicks never play
 }
 
-// Each of the four colours the board lays down itself, given the value of a grid colour.
+// The board's own colours set to the default marking colour, as the Appearance dialog can.
+// A mark in a box shade looks like the board itself and is no mark; a mark in the highlight
+// or error colour stays, since the default highlight is yellow too.
 struct BoardColorCase {
   const char* name;
   Color TPICSD33::*field;
+  bool remembered;
 };
 
 class BoardColorMark : public ::testing::TestWithParam<BoardColorCase> {};
 
-TEST_P(BoardColorMark, IsNotRemembered) {
+TEST_P(BoardColorMark, IsRememberedUnlessABoxShade) {
   MarkingFixture f;
-  constexpr int kAqua = 14;
-  f.game.sd991.*GetParam().field = kColorGridColors[kAqua];
-  f.game.ColorRepaint();  // as after a change in the Appearance dialog
-  f.game.markingColorIndex = kAqua;
+  f.game.sd991.*GetParam().field = kYellow;
+  f.game.ColorRepaint();
   f.game.CellMouseDown(2, 2, Left);  // a cell of box 1: neither selected nor wrong
-  EXPECT_EQ(f.cell(2, 2).background, kColorGridColors[kAqua]);  // painted for the moment
-  EXPECT_EQ(f.mark(2, 2, 0), ColorMarks::kNoMark);
+  EXPECT_EQ(f.cell(2, 2).background, kYellow);  // painted for the moment in any case
+  EXPECT_EQ(f.mark(2, 2, 0), GetParam().remembered ? kYellow : ColorMarks::kNoMark);
   f.EnterElsewhere();
-  EXPECT_EQ(f.cell(2, 2).background, f.game.BaseColor(2, 2));
+  EXPECT_EQ(f.cell(2, 2).background, GetParam().remembered ? kYellow : f.game.BaseColor(2, 2));
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, BoardColorMark,
-    ::testing::Values(BoardColorCase{"BoxShade1", &TPICSD33::UNFoucsColor1},
-                      BoardColorCase{"BoxShade2", &TPICSD33::UNFoucsColor2},
-                      BoardColorCase{"Highlight", &TPICSD33::highcolor},
-                      BoardColorCase{"Error", &TPICSD33::errorcolor}),
+    ::testing::Values(BoardColorCase{"BoxShade1", &TPICSD33::UNFoucsColor1, false},
+                      BoardColorCase{"BoxShade2", &TPICSD33::UNFoucsColor2, false},
+                      BoardColorCase{"Highlight", &TPICSD33::highcolor, true},
+                      BoardColorCase{"Error", &TPICSD33::errorcolor, true}),
     [](const ::testing::TestParamInfo<BoardColorCase>& info) { return info.param.name; });
+
+TEST(Marks, AHighlightInTheMarkingColourIsNotTakenForAMark) {
+  MarkingFixture f;
+  f.game.sd991.highcolor = kYellow;
+  f.game.ColorRepaint();
+  ASSERT_EQ(f.cell(2, 4).background, kYellow);  // the given 1 of B4, highlighted
+  f.game.CellMouseDown(5, 2, Left);
+  EXPECT_EQ(f.MarkCount(), 10);
+  f.game.chkcolor.checked = false;
+  f.game.disnote11Click(8);
+  EXPECT_EQ(f.cell(2, 4).background, f.game.BaseColor(2, 4));
+  EXPECT_EQ(f.cell(5, 2).background, kYellow);
+}
 
 TEST(Marks, StayThroughHistoryWalksAndModeSwitches) {
   MarkingFixture f;
