@@ -12,8 +12,8 @@
 #include <QTemporaryDir>
 #include <QToolButton>
 #include <QtTest>
-#include <deque>
 
+#include "scripted_prompt_fixture.h"
 #include "settings/language_active.h"
 #include "ui/digit_counter.h"
 #include "ui/main_window.h"
@@ -22,19 +22,7 @@ namespace {
 
 using vexlo::ui::TForm1;
 
-class ScriptedPrompt : public vexlo::Prompt {
- public:
-  std::deque<bool> answers;
-  QStringList questions;
-  bool AskYesNo(const std::string& text) override {
-    questions << QString::fromStdString(text);
-    if (answers.empty()) return false;
-    const bool answer = answers.front();
-    answers.pop_front();
-    return answer;
-  }
-  void Tell(const std::string&) override {}
-};
+using ScriptedPrompt = vexlo::testing::ScriptedQtPrompt;
 
 // Every control and menu item that the window's commands and texts address by name.
 const char* const kNamedWidgets[] = {"sd991",

@@ -7,8 +7,8 @@
 #include <QTemporaryDir>
 #include <QToolButton>
 #include <QtTest>
-#include <deque>
 
+#include "scripted_prompt_fixture.h"
 #include "ui/board_view.h"
 #include "ui/main_window.h"
 
@@ -22,24 +22,7 @@ using vexlo::ui::TForm1;
 constexpr const char* kPuzzle =
     "530070000600195000098000060800060003400803001700020006060000280000419005000080079";
 
-class ScriptedPrompt : public vexlo::Prompt {
- public:
-  std::deque<bool> answers;
-  QStringList questions;
-  QStringList captions;
-  bool AskYesNo(const std::string& text) override {
-    questions << QString::fromStdString(text);
-    if (answers.empty()) return false;
-    const bool answer = answers.front();
-    answers.pop_front();
-    return answer;
-  }
-  bool AskYesNoCaptioned(const std::string& text, const std::string& caption) override {
-    captions << QString::fromStdString(caption);
-    return AskYesNo(text);
-  }
-  void Tell(const std::string&) override {}
-};
+using ScriptedPrompt = vexlo::testing::ScriptedQtPrompt;
 
 class PlayTest : public QObject {
   Q_OBJECT
