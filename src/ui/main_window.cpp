@@ -307,7 +307,7 @@ void TForm1::ShowStatus() {
 }
 
 bool TForm1::event(QEvent* event) {
-  if (event->type() == QEvent::WindowActivate && game_) {
+  if (event->type() == QEvent::WindowActivate && game_ && !TileOpening()) {
     game_->FormActivate();
     ShowGame();
   }

@@ -86,6 +86,9 @@ class TForm1 : public QMainWindow {
   void WireBoardDialogs();  // hints, error check, solution, print, copy, picture
   bool PlayEvent(QObject* watched, QEvent* event);
   bool PlayKey(const QKeyEvent& key);
+  // True while the tile opened by the last click has not had the keyboard yet: activating
+  // this window then belongs to that click and leaves the tile open.
+  bool TileOpening() const;
   int DigitButtonIndex(const QObject* object) const;  // 1..9, or 0 for another object
   void HintFor(QWidget* widget, bool entered);
   // Connects the click of the tool button, or the menu item, of that name.

@@ -125,6 +125,10 @@ void TForm1::ShowTile() {
   }
 }
 
+bool TForm1::TileOpening() const {
+  return frmtile_ != nullptr && frmtile_->isVisible() && !frmtile_->hadKeyboard();
+}
+
 int TForm1::DigitButtonIndex(const QObject* object) const {
   for (int d = 1; d <= 9; ++d) {
     if (digitButtons[d - 1] == object) return d;

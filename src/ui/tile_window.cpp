@@ -29,8 +29,6 @@ constexpr int kWidth = 68;
 constexpr int kHeight = 106;
 constexpr int kPointerHeight = 12;  // the pointer's indent above the balloon's body
 constexpr qreal kCornerRadius = 2.5;
-// The pointer's tip sits this far inside the cell from its bottom edge.
-constexpr int kTipAboveCellBottom = 6;
 
 // Glow-style toggle buttons: pale while up, warm orange while down.
 const char* const kTileButtonStyle = R"(
@@ -121,13 +119,15 @@ Tfrmtile::Tfrmtile(Game& game, const ActiveLanguage& language, QWidget* owner)
 
 void Tfrmtile::Open(const QRect& cell) {
   ShowButtons();
-  QPoint corner(cell.center().x(), cell.bottom() - kTipAboveCellBottom);
+  // The pointer's tip touches the middle of the cell's lower edge, covering none of its digits.
+  QPoint corner(cell.center().x(), cell.bottom());
   if (const QScreen* screen = QGuiApplication::screenAt(cell.center())) {
     const QRect room = screen->availableGeometry();
     corner.setX(std::clamp(corner.x(), room.left(), room.right() + 1 - kWidth));
     corner.setY(std::clamp(corner.y(), room.top(), room.bottom() + 1 - kHeight));
   }
   move(corner);
+  hadKeyboard_ = false;
   show();
   raise();
   // Asked of the window itself: activateWindow() does nothing for a tool window while the
@@ -146,6 +146,11 @@ void Tfrmtile::ShowButtons() {
 void Tfrmtile::Changed() {
   ShowButtons();
   emit gameChanged();
+}
+
+bool Tfrmtile::event(QEvent* event) {
+  if (event->type() == QEvent::WindowActivate) hadKeyboard_ = true;
+  return QWidget::event(event);
 }
 
 bool Tfrmtile::eventFilter(QObject* watched, QEvent* event) {

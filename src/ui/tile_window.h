@@ -30,6 +30,10 @@ class Tfrmtile : public QWidget {
   void Open(const QRect& cell);
   void ShowButtons();  // the buttons follow the game's tile state
 
+  // False from opening until the tile first has the keyboard. The click that opened the tile
+  // may activate the main window only afterwards, which must not close the tile again.
+  bool hadKeyboard() const { return hadKeyboard_; }
+
   QToolButton* digitButton(int digit) const { return A[digit - 1]; }
   QToolButton* automaticButton() const { return AdvGlowButton1; }
 
@@ -37,6 +41,7 @@ class Tfrmtile : public QWidget {
   void gameChanged();  // after every click and key: the main window shows the game again
 
  protected:
+  bool event(QEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
@@ -52,6 +57,7 @@ class Tfrmtile : public QWidget {
   QToolButton* AdvGlowButton1 = nullptr;
   QPoint dragOffset_;  // from the pointer to the tile's corner while dragging
   bool dragging_ = false;
+  bool hadKeyboard_ = false;
 };
 
 }  // namespace vexlo::ui

@@ -137,6 +137,21 @@ class TileMarkingTest : public QObject {
     QCOMPARE(window->game().sd991.cell(3, 1).digits, window->game().sd991.FreeDigits(3, 1));
   }
 
+  // Where the window system activates a window only after the click on it was handled, the
+  // click that opens the tile is followed by the main window's activation.
+  void theMainWindowsLateActivationByTheOpeningClickKeepsTheTile() {
+    auto window = MakeWindow();
+    QTest::mousePress(Board(*window), Qt::RightButton, {}, BoardView::PanelRect(3, 1, 1).center());
+    Tfrmtile* tile = Tile(*window);
+    QVERIFY(tile != nullptr && tile->isVisible());
+    QEvent activation(QEvent::WindowActivate);
+    QApplication::sendEvent(window.get(), &activation);
+    QVERIFY(tile->isVisible());
+    QVERIFY(QTest::qWaitFor([tile] { return QApplication::activeWindow() == tile; }));
+    QTest::keyClick(tile, Qt::Key_7);
+    QCOMPARE(window->game().sd991.cell(3, 1).digits, std::string("3578"));
+  }
+
   void theClickThatBringsTheMainWindowBackOverACellEntersNothing() {
     auto window = MakeWindow();
     Tfrmtile* tile = OpenTile(*window);
