@@ -13,8 +13,7 @@ namespace {
 
 // Painting in one of the board's two box shades gives the board's own look: no mark.
 Color MarkFor(const TPICSD33& board, Color color) {
-  return color == board.UNFoucsColor1 || color == board.UNFoucsColor2 ? ColorMarks::kNoMark
-                                                                       : color;
+  return color == board.UNFoucsColor1 || color == board.UNFoucsColor2 ? ColorMarks::kNoMark : color;
 }
 
 }  // namespace
@@ -22,10 +21,10 @@ Color MarkFor(const TPICSD33& board, Color color) {
 void Game::MarkColor(int row, int col, int digit, MouseButton button) {
   if (button == MouseButton::Middle || digit < 0 || digit > 9) return;
   const bool paint = button == MouseButton::Left;
-  const int index = markingColorIndex >= 0 &&
-                            markingColorIndex < static_cast<int>(kColorGridColors.size())
-                        ? markingColorIndex
-                        : kDefaultMarkingColorIndex;
+  const int index =
+      markingColorIndex >= 0 && markingColorIndex < static_cast<int>(kColorGridColors.size())
+          ? markingColorIndex
+          : kDefaultMarkingColorIndex;
   const Color chosen = kColorGridColors[index];
   TPicNode& cell = sd991.cell(row, col);
   if (digit == 0) {

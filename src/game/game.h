@@ -162,10 +162,10 @@ class Game {
   void OpenTile(int row, int col);  // a right click on an open cell
   // Whenever the tile closes: the edits made in it become one history step.
   void CloseTile();
-  void TileApply();                 // the buttons that are down become the cell's digits
-  void TileDigitClick(int digit);   // left or right button on A1 .. A9
-  void TileKeyDown(int key);        // a key code of candidate_tile.h, or any other
-  void TileAutomaticClick();        // "Automatic"
+  void TileApply();                // the buttons that are down become the cell's digits
+  void TileDigitClick(int digit);  // left or right button on A1 .. A9
+  void TileKeyDown(int key);       // a key code of candidate_tile.h, or any other
+  void TileAutomaticClick();       // "Automatic"
 
   std::string LangText(std::string_view key) const { return langText_ ? langText_(key) : ""; }
   Prompt& prompt() { return prompt_; }

@@ -117,12 +117,14 @@ TEST_P(EscapeKey, ClosesTheTileWithOneStepOnlyWhenTheCellChanged) {
   EXPECT_EQ(f.game.memostep[f.game.stepIndex], WriteBoardState(f.game.sd991));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, EscapeKey,
-    ::testing::Values(EscapeCase{"Unchanged", {}, 0}, EscapeCase{"OneToggle", {5}, 1},
-                      EscapeCase{"ManyTogglesAreOneStep", {5, 6, 1, 9}, 1},
-                      EscapeCase{"ToggledBackIsNoChange", {5, 5}, 0}),
-    [](const ::testing::TestParamInfo<EscapeCase>& info) { return info.param.name; });
+INSTANTIATE_TEST_SUITE_P(Cases, EscapeKey,
+                         ::testing::Values(EscapeCase{"Unchanged", {}, 0},
+                                           EscapeCase{"OneToggle", {5}, 1},
+                                           EscapeCase{"ManyTogglesAreOneStep", {5, 6, 1, 9}, 1},
+                                           EscapeCase{"ToggledBackIsNoChange", {5, 5}, 0}),
+                         [](const ::testing::TestParamInfo<EscapeCase>& info) {
+                           return info.param.name;
+                         });
 
 // The main window becomes active again, the mouse over a cell or elsewhere; then the player's
 // click on a cell arrives.

@@ -113,7 +113,7 @@ TEST_P(BoardColorMark, IsRememberedUnlessABoxShade) {
   MarkingFixture f;
   f.game.sd991.*GetParam().field = kYellow;
   f.game.ColorRepaint();
-  f.game.CellMouseDown(2, 2, Left);  // a cell of box 1: neither selected nor wrong
+  f.game.CellMouseDown(2, 2, Left);             // a cell of box 1: neither selected nor wrong
   EXPECT_EQ(f.cell(2, 2).background, kYellow);  // painted for the moment in any case
   EXPECT_EQ(f.mark(2, 2, 0), GetParam().remembered ? kYellow : ColorMarks::kNoMark);
   f.EnterElsewhere();
@@ -167,23 +167,35 @@ TEST(Marks, ClearMarkingRemovesEveryMarkAndKeepsMarkingChecked) {
   EXPECT_EQ(f.cell(1, 1).background, f.game.BaseColor(1, 1));
 }
 
-TEST(Marks, LoadingAReplayRemovesThemAndUnchecksMarking) {
+// Loading a replay unchecks "Marking"; opening a saved game leaves it as it was.
+struct LoadCase {
+  const char* name;
+  void (*load)(Game& game);
+  bool markingAfter;
+};
+
+class LoadingAGame : public ::testing::TestWithParam<LoadCase> {};
+
+TEST_P(LoadingAGame, RemovesTheMarks) {
   MarkingFixture f;
   f.game.CellMouseDown(1, 3, Left);
-  ApplyReplay(f.game, CurrentReplay(f.game));
+  GetParam().load(f.game);
   EXPECT_EQ(f.MarkCount(), 0);
-  EXPECT_FALSE(f.game.chkcolor.checked);
+  EXPECT_EQ(f.game.chkcolor.checked, GetParam().markingAfter);
   EXPECT_EQ(f.cell(1, 3).background, f.game.BaseColor(1, 3));
 }
 
-TEST(Marks, OpeningASavedGameRemovesThemButKeepsMarkingChecked) {
-  MarkingFixture f;
-  f.game.CellMouseDown(1, 3, Left);
-  SaveCurrentBoard(f.game, "marked", 2);
-  ASSERT_TRUE(OpenSavedGame(f.game, "marked"));
-  EXPECT_EQ(f.MarkCount(), 0);
-  EXPECT_TRUE(f.game.chkcolor.checked);
-}
+INSTANTIATE_TEST_SUITE_P(
+    Cases, LoadingAGame,
+    ::testing::Values(LoadCase{"Replay", [](Game& game) { ApplyReplay(game, CurrentReplay(game)); },
+                               false},
+                      LoadCase{"SavedGame",
+                               [](Game& game) {
+                                 SaveCurrentBoard(game, "marked", 2);
+                                 ASSERT_TRUE(OpenSavedGame(game, "marked"));
+                               },
+                               true}),
+    [](const ::testing::TestParamInfo<LoadCase>& info) { return info.param.name; });
 
 }  // namespace
 }  // namespace vexlo::testing

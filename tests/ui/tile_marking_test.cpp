@@ -9,6 +9,8 @@
 #include <QtTest>
 
 #include "game/color_marks.h"
+#include "known_puzzle_fixture.h"
+#include "scripted_prompt_fixture.h"
 #include "storage/board_state.h"
 #include "ui/board_view.h"
 #include "ui/color_grid.h"
@@ -22,28 +24,19 @@ using vexlo::ui::BoardView;
 using vexlo::ui::TForm1;
 using vexlo::ui::Tfrmtile;
 
-constexpr const char* kPuzzle =
-    "530070000600195000098000060800060003400803001700020006060000280000419005000080079";
-
-class SilentPrompt : public vexlo::Prompt {
- public:
-  bool AskYesNo(const std::string&) override { return false; }
-  void Tell(const std::string&) override {}
-};
-
 class TileMarkingTest : public QObject {
   Q_OBJECT
 
  private:
   QTemporaryDir dataRoot_;
-  SilentPrompt prompt_;
+  vexlo::testing::ScriptedQtPrompt prompt_;
 
   // kPuzzle in "Pencil and Paper" with digit 1 selected; C1 (row 3, column 1) holds the
   // pencil marks 3, 5 and 8.
   std::unique_ptr<TForm1> MakeWindow() {
     auto window = std::make_unique<TForm1>(&prompt_, dataRoot_.path().toStdString());
     vexlo::Game& game = window->game();
-    game.QJ1.LoadPuzzle(kPuzzle);
+    game.QJ1.LoadPuzzle(vexlo::testing::kPuzzle);
     game.LoadBoardFromHolder(false);
     game.sd991.cell(3, 1).digits = "358";
     game.disnote11Click(1);
