@@ -30,6 +30,8 @@ void Game::OpenTile(int row, int col) {
 void Game::CloseTile() {
   if (!tile.visible) return;
   tile.visible = false;
+  // The help on closing the tile goes with it; any other text stays.
+  if (statusText == LangText("howtoclosetile")) ClearHint();
   RefreshBoard();
 }
 

@@ -7,6 +7,7 @@
 #include <QMouseEvent>
 #include <QRadioButton>
 #include <QToolButton>
+#include <QWindow>
 
 #include "ui/board_view.h"
 #include "ui/color_grid.h"
@@ -116,7 +117,11 @@ void TForm1::ShowTile() {
   if (frmtile_ == nullptr) return;
   const TileState& tile = game_->tile;
   if (!tile.visible) {
+    if (!frmtile_->isVisible()) return;
+    // Closed from the tile itself: the keyboard goes back to the board's window.
+    const bool hadKeyboard = QApplication::activeWindow() == frmtile_;
     frmtile_->hide();
+    if (hadKeyboard && windowHandle() != nullptr) windowHandle()->requestActivate();
   } else if (!frmtile_->isVisible()) {
     const QRect cell = BoardView::CellRect(tile.tileRow, tile.tileCol);
     frmtile_->Open(QRect(sd991->mapToGlobal(cell.topLeft()), cell.size()));

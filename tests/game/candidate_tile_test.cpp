@@ -113,6 +113,7 @@ TEST_P(EscapeKey, ClosesTheTileWithOneStepOnlyWhenTheCellChanged) {
   f.game.TileKeyDown(kTileKeyEscape);
   EXPECT_FALSE(f.game.tile.visible);
   EXPECT_FALSE(f.game.tile.tileOpen);
+  EXPECT_EQ(f.game.statusText, "");
   EXPECT_EQ(f.game.memostep.size(), steps + GetParam().newSteps);
   EXPECT_EQ(f.game.memostep[f.game.stepIndex], WriteBoardState(f.game.sd991));
 }

@@ -119,6 +119,12 @@ class TileMarkingTest : public QObject {
     QVERIFY(!game.tile.tileOpen);
     QCOMPARE(game.memostep.size(), steps + 1);
     QCOMPARE(game.memostep.back(), vexlo::WriteBoardState(game.sd991));
+    // The digit keys choose digits on the main window again.
+    QVERIFY(QTest::qWaitFor([&window] { return QApplication::activeWindow() == window.get(); }));
+    QTest::keyClick(QApplication::focusWidget() != nullptr ? QApplication::focusWidget()
+                                                           : window.get(),
+                    Qt::Key_6);
+    QCOMPARE(game.SelectedDigit(), 6);
   }
 
   void automaticFillsTheFreeDigitsAndCloses() {
