@@ -3,9 +3,12 @@
 #include <QApplication>
 
 #include "ui/main_window.h"
+#include "ui/plain_separator_style.h"
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
+  // Based on the platform's default style; the application takes ownership.
+  QApplication::setStyle(new vexlo::ui::PlainSeparatorStyle);
   QApplication::setOrganizationName(QStringLiteral("Vexlo"));
   QApplication::setApplicationName(QStringLiteral("Vexlo"));
   QApplication::setApplicationDisplayName(QStringLiteral("Vexlo 5.0 正式版"));
