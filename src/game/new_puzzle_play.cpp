@@ -102,6 +102,9 @@ bool PlayNewPuzzle(Game& game, const TPICSD33& sdnew) {
   game.completionVisible = false;
   ShowLevel(game, kUnknownLevel);
   game.sd991.nd = kUnknownLevel;
+  // A full board leaves nothing to play: the player hears at once that it is solved, and
+  // the clock does not run on a game that cannot change.
+  if (game.sd991.IsSolved()) game.Completion("msg_Puzzlesolved");
   return true;
 }
 

@@ -160,6 +160,15 @@ TEST(NewPuzzlePlay, SeveralSolutionsAskFirstAndStoreNoSolution) {
   EXPECT_EQ(f.game.sd991.nd, kUnknownLevel);
 }
 
+TEST(NewPuzzlePlay, AFullBoardIsSolvedAtOnce) {
+  NewPuzzleFixture f;
+  f.Enter(kSolution);
+  ASSERT_TRUE(PlayNewPuzzle(f.game, f.sdnew));
+  EXPECT_EQ(f.prompt.messages, std::vector<std::string>{"Puzzle solved"});
+  EXPECT_FALSE(f.game.TimeLabel1.timerenabled);
+  EXPECT_TRUE(f.game.completionVisible);
+}
+
 TEST(NewPuzzlePlay, LoadPuzzleThenPlayMakesThePlayersDigitsGivens) {
   NewPuzzleFixture f;
   PlayPuzzle(f.game, kPuzzle, kSolution, OperationMode::PencilAndPaper);
