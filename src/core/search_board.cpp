@@ -17,7 +17,6 @@ struct Tables {
   // cell of the digit. Each such way pairs the three rows with the three boxes one to one.
   std::uint32_t keep[512];
   std::uint32_t rowAndBoxPeers[27];  // same row or same box, the cell itself excluded
-  std::uint32_t column[9];           // the column's three cells in a band
   std::uint16_t lone[512];           // a row with exactly one cell -> the row, else 0
   std::uint16_t keepMeets[512];      // as keep, but the meetings themselves (9 bits)
   std::uint16_t spreadColumns[8];    // bit j -> bit 3 * j
@@ -54,7 +53,6 @@ constexpr Tables MakeTables() {
   }
   for (int m = 0; m < 512; ++m) t.gatherColumns[m] = static_cast<std::uint8_t>((m & 1) | ((m >> 2) & 2) | ((m >> 4) & 4));
   for (int row = 1; row < 512; ++row) t.lone[row] = (row & (row - 1)) == 0 ? static_cast<std::uint16_t>(row) : 0;
-  for (int col = 0; col < 9; ++col) t.column[col] = (1u << col) | (1u << (col + 9)) | (1u << (col + 18));
   return t;
 }
 
@@ -69,9 +67,10 @@ constexpr std::array<std::uint8_t, 512> MakeDigitCounts() {
 // Portable builds have no popcount instruction; a table is faster than the library call.
 constexpr std::array<std::uint8_t, 512> kDigitCount = MakeDigitCounts();
 
-// The indexes into the digit masks of one band, and of one digit.
-constexpr std::uint32_t kBandIndexes[3] = {0x1249249u, 0x2492492u, 0x4924924u};
-constexpr std::uint32_t DigitIndexes(int d) { return 7u << (3 * d); }
+// The columns (9 bits) that a band's cells touch.
+constexpr std::uint32_t ColumnsOf(std::uint32_t cells) { return (cells | (cells >> 9) | (cells >> 18)) & kRowBits; }
+// The cells of a band in the given columns, in all three rows.
+constexpr std::uint32_t InEveryRow(std::uint32_t columns) { return columns | (columns << 9) | (columns << 18); }
 
 }  // namespace
 
@@ -131,8 +130,7 @@ bool Board::PlaceCells(int d, int band, std::uint32_t placed) {
     changed |= static_cast<std::uint32_t>(loses) << (3 * e + band);
     m &= ~placed;
   }
-  std::uint32_t fold = (placed | (placed >> 9) | (placed >> 18)) & kRowBits;
-  const std::uint32_t columns = fold | (fold << 9) | (fold << 18);
+  const std::uint32_t columns = InEveryRow(ColumnsOf(placed));
   for (int other : {(band + 1) % 3, (band + 2) % 3}) {
     std::uint32_t& m = cells_[3 * d + other];
     changed |= static_cast<std::uint32_t>((m & columns) != 0) << (3 * d + other);
@@ -215,7 +213,7 @@ bool Board::ColumnFilter(bool& placed) {
     columnDirty_ &= columnDirty_ - 1;
     std::uint32_t* const m = &cells_[3 * d];
     std::uint32_t fold[3], allowed[3] = {0, 0, 0};
-    for (int band = 0; band < 3; ++band) fold[band] = (m[band] | (m[band] >> 9) | (m[band] >> 18)) & kRowBits;
+    for (int band = 0; band < 3; ++band) fold[band] = ColumnsOf(m[band]);
     for (int stack = 0; stack < 3; ++stack) {
       const int shift = 3 * stack;
       const std::uint32_t meets = kTables.spreadColumns[(fold[0] >> shift) & 7] |
@@ -227,7 +225,7 @@ bool Board::ColumnFilter(bool& placed) {
     }
     std::uint32_t once = 0, twice = 0;
     for (int band = 0; band < 3; ++band) {
-      const std::uint32_t kept = m[band] & (allowed[band] | (allowed[band] << 9) | (allowed[band] << 18));
+      const std::uint32_t kept = m[band] & InEveryRow(allowed[band]);
       if (kept != m[band]) {
         m[band] = kept;
         dirty_ |= 1u << (3 * d + band);
@@ -240,7 +238,7 @@ bool Board::ColumnFilter(bool& placed) {
     }
     const std::uint32_t single = once & ~twice;
     if (!single) continue;
-    const std::uint32_t spread = single | (single << 9) | (single << 18);
+    const std::uint32_t spread = InEveryRow(single);
     for (int band = 0; band < 3; ++band) {
       const std::uint32_t hits = m[band] & unsolved_[band] & spread;
       if (!hits) continue;

@@ -17,7 +17,8 @@ struct Extreme {
 };
 
 // The first solution in that order among those of `board`, given any solution `witness`
-// of it. Only branches that still hold a solution are followed.
+// of it: a short search in that order when it gets through, otherwise cell by cell with
+// one counting question each.
 Board ExtremeSolution(const Board& board, const Board& witness, Extreme order);
 
 }  // namespace vexlo::search
